@@ -1,0 +1,110 @@
+#pragma once
+
+#include "platform/richedit/formats/DocumentFormat.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QStringList>
+
+namespace richedit {
+class RichEditControl;
+}
+namespace ui {
+class Dialogs;
+class KeyboardStatePanel;
+} // namespace ui
+
+class TfDatumCas;
+class TfNastaveni;
+class Tfoaplikaci;
+class QToolBar;
+
+/// The editor's ready-made document commands.
+struct TActionList1 {
+    QAction *acSouborNovyDX = nullptr;
+    QAction *acOtevritDX = nullptr;
+    QAction *acUlozitDX = nullptr;
+    QAction *acUlozitJakoDX = nullptr;
+};
+
+/// The main window: the editor between the file commands and the status bar. It owns the
+/// start sequence, the document commands with the unsaved-changes question, the window title
+/// and the settings file.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Builds the window and runs `FormCreate` with the program's command-line arguments
+    /// (the program name first, as QCoreApplication::arguments() gives them).
+    TForm1(ui::Dialogs &dialogs, const QStringList &arguments, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    /// The windows the program entry creates after this one.
+    void attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoaplikaci *oAplikaci);
+
+    /// True when the command-line open ended the program before it started running.
+    bool terminated() const { return m_terminated; }
+
+    richedit::RichEditControl *dxRichEditControl1;
+    QStatusBar *dxRibbonStatusBar;
+    ui::KeyboardStatePanel *keyboardStatePanel;
+    TActionList1 ActionList1;
+    /// The file commands until the ribbon carries them.
+    QToolBar *ZalozkaSouborSoubor;
+    QAction *BSouborNovy;
+    QAction *BSouborOtevrit;
+    QAction *BSouborUlozit;
+    QAction *BSouborUlozitJako;
+
+    bool FAskOnClose = false;
+    QString CurrentFilePath;
+    /// The unsaved-changes question; the translation table replaces this Czech default.
+    QString SaveChanges = QStringLiteral("Chcete uložit změny v souboru?");
+
+    // Start and shutdown.
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery(bool &CanClose);
+    void FormClose();
+
+    // Settings file.
+    void NactiINI();
+    void UlozINI();
+
+    // Document commands and title.
+    void UpdateCaption();
+    bool ConfirmSaveChanges();
+    void BSouborNovyClick();
+    void acOtevritExecute();
+    void BSouborUlozitClick();
+    void BSouborUlozitJakoClick();
+    void dxRichEditControl1DocumentClosing(bool &CanClose);
+    void dxRichEditControl1DocumentLoaded();
+    void dxRichEditControl1ModifiedChanged();
+
+    /// The program's title, the first part of every window title.
+    static QString applicationTitle() { return QStringLiteral("TAVEL Editor"); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildActions();
+    void buildFileCommands();
+    void connectEditorEvents();
+    void openCommandLineDocument();
+    void takeOverFileName();
+    void endProgram(const QString &message);
+    /// Runs a handler under the guard that reports its error.
+    bool guarded(const std::function<void()> &handler);
+
+    ui::Dialogs &m_dialogs;
+    QStringList m_arguments;
+    TfDatumCas *m_datumCas = nullptr;
+    TfNastaveni *m_nastaveni = nullptr;
+    Tfoaplikaci *m_oAplikaci = nullptr;
+    bool m_shown = false;
+    bool m_terminated = false;
+};

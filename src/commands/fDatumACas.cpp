@@ -1,0 +1,6 @@
+#include "fDatumACas.h"
+
+TfDatumCas::TfDatumCas(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fDatumCas"));
+}

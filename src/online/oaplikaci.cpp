@@ -1,0 +1,6 @@
+#include "oaplikaci.h"
+
+Tfoaplikaci::Tfoaplikaci(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("foaplikaci"));
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "platform/richedit/formats/DocumentFormat.h"
+#include "platform/richedit/model/Document.h"
+#include "platform/richedit/model/Units.h"
+
+#include <QGraphicsView>
+#include <QTextCursor>
+
+#include <memory>
+
+namespace ui {
+class Dialogs;
+}
+
+namespace richedit {
+
+class PageGeometry;
+class StandardPageLayout;
+class StoryTextItem;
+
+/// The rich text editor: shows the document in the print-layout view (pages on a grey
+/// background, zoomable) and edits it with the keyboard and the mouse. It also owns the
+/// document's file state (current file name and format, modified flag) and carries out
+/// the document commands New, Open, Save and Save As with its own file dialogs.
+class RichEditControl : public QGraphicsView {
+    Q_OBJECT
+public:
+    explicit RichEditControl(ui::Dialogs &dialogs, QWidget *parent = nullptr);
+    ~RichEditControl() override;
+
+    Document &document() { return *m_document; }
+    const Document &document() const { return *m_document; }
+    QTextDocument *mainStory() { return m_document->mainStory(); }
+
+    /// Replaces the document by the file's content. On failure throws `richedit::Error` and
+    /// keeps the open document. Afterwards the file is the current file and nothing is modified.
+    void LoadDocument(const QString &path, DocumentFormat format);
+    /// Saves to a file (safely: the old file stays until the new one is complete) and makes
+    /// it the current file, in that format, not modified.
+    void SaveDocument(const QString &path, DocumentFormat format);
+    /// Writes the document to a stream; the file state does not change.
+    void SaveDocument(QIODevice &out, DocumentFormat format) const;
+
+    QString CurrentFileName() const { return m_currentFileName; }
+    DocumentFormat currentFormat() const { return m_currentFormat; }
+    /// The format New documents and Save As start with: .docx once it can be written.
+    static DocumentFormat defaultSaveFormat();
+
+    bool DocumentModelModified() const;
+    void SetDocumentModelModified(bool modified);
+
+    richedit::MeasurementUnit MeasurementUnit() const { return m_unit; }
+    void SetMeasurementUnit(richedit::MeasurementUnit unit);
+
+    qreal zoomFactor() const { return m_zoom; }
+    void setZoomFactor(qreal zoom);
+
+    QTextCursor textCursor() const;
+    void setTextCursor(const QTextCursor &cursor);
+    bool overwriteMode() const;
+
+    /// Pages of the main story as the view lays them out.
+    const PageGeometry &pageGeometry() const;
+    /// Re-applies the page setup of the sections to the view (after a page setup change).
+    void updatePageSetup();
+
+    // The editor's own document commands. Each returns whether it went through.
+    /// An empty, unnamed document (asks `DocumentClosing` first when modified).
+    bool newDocument();
+    /// The open dialog, then the load (asks `DocumentClosing` first when modified).
+    bool loadDocumentWithDialog();
+    /// Saves to the current file in its format, or as Save As when there is none.
+    bool saveDocument();
+    /// The save dialog with every format the engine writes, then the save.
+    bool saveDocumentAs();
+
+    /// Filters of the open and save dialogs.
+    static QStringList openFilters();
+    static QStringList saveFilters();
+
+signals:
+    /// Raised before the editor's own commands replace a modified document; the document
+    /// is replaced only when `canClose` is still true afterwards.
+    void DocumentClosing(bool &canClose);
+    void DocumentLoaded();
+    void ModifiedChanged();
+    void SelectionChanged();
+    void overwriteModeChanged(bool overwrite);
+    void zoomChanged(qreal zoom);
+
+protected:
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void attachDocument(std::unique_ptr<Document> document);
+    void updateSceneRect();
+    bool askDocumentClosing();
+    void applyZoomTransform();
+
+    ui::Dialogs &m_dialogs;
+    std::unique_ptr<Document> m_document;
+    std::unique_ptr<StandardPageLayout> m_layout;
+    QGraphicsScene *m_scene;
+    StoryTextItem *m_item = nullptr;
+    QString m_currentFileName;
+    DocumentFormat m_currentFormat;
+    richedit::MeasurementUnit m_unit = richedit::MeasurementUnit::Centimeter;
+    qreal m_zoom = 1.1;
+};
+
+} // namespace richedit

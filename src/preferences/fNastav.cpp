@@ -1,0 +1,200 @@
+#include "fNastav.h"
+
+#include "platform/richedit/view/RichEditControl.h"
+#include "platform/ui/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QRadioButton *languageButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QRadioButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+TfNastaveni::TfNastaveni(richedit::RichEditControl &editor, QWidget *parent) : QDialog(parent), m_editor(editor)
+{
+    setObjectName(QStringLiteral("fNastaveni"));
+    setWindowTitle(QStringLiteral("Nastavení"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("Segoe UI"), 9));
+    setFixedSize(380, 422);
+
+    pcNastaveni = named(new QTabWidget(this), "pcNastaveni");
+    buildLanguagePage();
+    buildUnitsPage();
+    buildSpellingPage();
+
+    bStorno = named(new QPushButton(QStringLiteral("Storno"), this), "bStorno");
+    bOK = named(new QPushButton(QStringLiteral("OK"), this), "bOK");
+    bOK->setDefault(true);
+    connect(bStorno, &QPushButton::clicked, this, &QDialog::reject);
+    // OK stores and applies the choices; that arrives with the language switches and the
+    // dictionaries, until then only Storno closes the dialog.
+    bOK->setEnabled(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bStorno);
+    buttons->addWidget(bOK);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 8);
+    layout->addWidget(pcNastaveni, 1);
+    layout->addLayout(buttons);
+
+    connect(cbVlastniSlovnik, &QCheckBox::toggled, this, &TfNastaveni::cbVlastniSlovnikClick);
+    connect(eCestaKDic, &QLineEdit::textChanged, this, &TfNastaveni::KontrolaVyplneni);
+    connect(eCestaKAff, &QLineEdit::textChanged, this, &TfNastaveni::KontrolaVyplneni);
+    connect(cbLang, &QComboBox::currentTextChanged, this, &TfNastaveni::KontrolaVyplneni);
+    cbVlastniSlovnikClick();
+    bPridatSlovnik->setEnabled(false);
+}
+
+void TfNastaveni::buildLanguagePage()
+{
+    tsJazyk = named(new QWidget, "tsJazyk");
+    rbAnglictina = languageButton("rbAnglictina", QStringLiteral("English"), tsJazyk);
+    rbFrancouzstina = languageButton("rbFrancouzstina", QStringLiteral("Français"), tsJazyk);
+    rbSpanelstina = languageButton("rbSpanelstina", QStringLiteral("Español"), tsJazyk);
+    rbCestina = languageButton("rbCestina", QStringLiteral("Čeština"), tsJazyk);
+    rbRustina = languageButton("rbRustina", QStringLiteral("Русский"), tsJazyk);
+    rbItalstina = languageButton("rbItalstina", QStringLiteral("Italiano"), tsJazyk);
+    rbNemcina = languageButton("rbNemcina", QStringLiteral("Deutsch"), tsJazyk);
+    rbPolstina = languageButton("rbPolstina", QStringLiteral("Polski"), tsJazyk);
+    rbSlovenctina = languageButton("rbSlovenctina", QStringLiteral("Slovenčina"), tsJazyk);
+    rbAnglictina->setChecked(true);
+
+    auto *grid = new QGridLayout(tsJazyk);
+    const QList<QRadioButton *> left{rbAnglictina, rbFrancouzstina, rbSpanelstina, rbCestina, rbRustina};
+    const QList<QRadioButton *> right{rbItalstina, rbNemcina, rbPolstina, rbSlovenctina};
+    for (int row = 0; row < left.size(); ++row)
+        grid->addWidget(left[row], row, 0);
+    for (int row = 0; row < right.size(); ++row)
+        grid->addWidget(right[row], row, 1);
+    grid->setRowStretch(static_cast<int>(left.size()), 1);
+
+    const QList<QWidget *> tabOrder{rbAnglictina, rbCestina,   rbNemcina,     rbFrancouzstina, rbSpanelstina,
+                                    rbItalstina,  rbPolstina, rbSlovenctina, rbRustina};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    pcNastaveni->addTab(tsJazyk, QStringLiteral("Jazyk (Language)"));
+}
+
+void TfNastaveni::buildUnitsPage()
+{
+    tbMerneJednotky = named(new QWidget, "tbMerneJednotky");
+    rgMerneJednotky = named(new ui::RadioGroup(QStringLiteral("Měrné jednotky"),
+                                               {QStringLiteral("Centimetry"), QStringLiteral("Milimetry"),
+                                                QStringLiteral("Palce")},
+                                               tbMerneJednotky),
+                            "rgMerneJednotky");
+    auto *layout = new QVBoxLayout(tbMerneJednotky);
+    layout->addWidget(rgMerneJednotky);
+    layout->addStretch();
+    pcNastaveni->addTab(tbMerneJednotky, QStringLiteral("Měrné jednotky"));
+}
+
+void TfNastaveni::buildSpellingPage()
+{
+    tbPravopis = named(new QWidget, "tbPravopis");
+    auto *box = new QGroupBox(tbPravopis);
+    const QIcon folder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+
+    cbVlastniSlovnik = named(new QCheckBox(QStringLiteral("Vlastní slovník"), box), "cbVlastniSlovnik");
+    lNahratDic = named(new QLabel(QStringLiteral("Nahrát vlastní slovník (*.dic)"), box), "lNahratDic");
+    eCestaKDic = named(new QLineEdit(box), "eCestaKDic");
+    bNahratdic = named(new QToolButton(box), "bNahratdic");
+    lNahratAff = named(new QLabel(QStringLiteral("Nahrát vlastní slovník (*.aff)"), box), "lNahratAff");
+    eCestaKAff = named(new QLineEdit(box), "eCestaKAff");
+    bNahratAff = named(new QToolButton(box), "bNahratAff");
+    lJazyk = named(new QLabel(QStringLiteral("Jazyk"), box), "lJazyk");
+    cbLang = named(new QComboBox(box), "cbLang");
+    bPridatSlovnik = named(new QPushButton(QStringLiteral("Přidat"), box), "bPridatSlovnik");
+
+    for (QLineEdit *edit : {eCestaKDic, eCestaKAff})
+        edit->setReadOnly(true);
+    for (QToolButton *button : {bNahratdic, bNahratAff}) {
+        button->setIcon(folder);
+        button->setIconSize(QSize(16, 16));
+        // Picking the files arrives with the custom dictionaries.
+        button->setEnabled(false);
+    }
+    cbLang->setEditable(false);
+
+    auto *layout = new QGridLayout(box);
+    layout->addWidget(cbVlastniSlovnik, 0, 0, 1, 2);
+    layout->addWidget(lNahratDic, 1, 0, 1, 2);
+    layout->addWidget(eCestaKDic, 2, 0);
+    layout->addWidget(bNahratdic, 2, 1);
+    layout->addWidget(lNahratAff, 3, 0, 1, 2);
+    layout->addWidget(eCestaKAff, 4, 0);
+    layout->addWidget(bNahratAff, 4, 1);
+    layout->addWidget(lJazyk, 5, 0, 1, 2);
+    layout->addWidget(cbLang, 6, 0, 1, 2);
+    layout->addWidget(bPridatSlovnik, 7, 0, Qt::AlignLeft);
+    layout->setRowStretch(8, 1);
+
+    auto *page = new QVBoxLayout(tbPravopis);
+    page->addWidget(box);
+    pcNastaveni->addTab(tbPravopis, QStringLiteral("Kontrola pravopisu"));
+}
+
+QList<QWidget *> TfNastaveni::customDictionaryControls() const
+{
+    return {lNahratDic, eCestaKDic, bNahratdic, lNahratAff, eCestaKAff, bNahratAff, lJazyk, cbLang, bPridatSlovnik};
+}
+
+void TfNastaveni::cbVlastniSlovnikClick()
+{
+    for (QWidget *control : customDictionaryControls())
+        control->setEnabled(cbVlastniSlovnik->isChecked());
+    // The two picture buttons stay off until picking dictionary files works.
+    bNahratdic->setEnabled(false);
+    bNahratAff->setEnabled(false);
+}
+
+void TfNastaveni::KontrolaVyplneni()
+{
+    const auto filled = [](const QString &text) { return !text.trimmed().isEmpty(); };
+    bPridatSlovnik->setEnabled(filled(eCestaKDic->text()) && filled(eCestaKAff->text()) && filled(cbLang->currentText()));
+}
+
+void TfNastaveni::FormShow()
+{
+    switch (m_editor.MeasurementUnit()) {
+    case richedit::MeasurementUnit::Inch: rgMerneJednotky->setItemIndex(2); break;
+    case richedit::MeasurementUnit::Millimeter: rgMerneJednotky->setItemIndex(1); break;
+    case richedit::MeasurementUnit::Centimeter: rgMerneJednotky->setItemIndex(0); break;
+    default: break;
+    }
+    cbVlastniSlovnikClick();
+}
+
+void TfNastaveni::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+
+namespace richedit {
+class RichEditControl;
+}
+namespace ui {
+class RadioGroup;
+}
+
+/// The preferences dialog: interface language, measurement unit and custom dictionary.
+/// Its controls are the live store of those choices for the whole run.
+class TfNastaveni : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfNastaveni(richedit::RichEditControl &editor, QWidget *parent = nullptr);
+
+    QTabWidget *pcNastaveni;
+    QWidget *tsJazyk;
+    QWidget *tbMerneJednotky;
+    QWidget *tbPravopis;
+
+    QRadioButton *rbAnglictina;
+    QRadioButton *rbCestina;
+    QRadioButton *rbNemcina;
+    QRadioButton *rbFrancouzstina;
+    QRadioButton *rbItalstina;
+    QRadioButton *rbPolstina;
+    QRadioButton *rbSpanelstina;
+    QRadioButton *rbSlovenctina;
+    QRadioButton *rbRustina;
+
+    ui::RadioGroup *rgMerneJednotky;
+
+    QCheckBox *cbVlastniSlovnik;
+    QLabel *lNahratDic;
+    QLineEdit *eCestaKDic;
+    QToolButton *bNahratdic;
+    QLabel *lNahratAff;
+    QLineEdit *eCestaKAff;
+    QToolButton *bNahratAff;
+    QLabel *lJazyk;
+    QComboBox *cbLang;
+    QPushButton *bPridatSlovnik;
+
+    QPushButton *bStorno;
+    QPushButton *bOK;
+
+    /// Sets the enabled state of the nine custom-dictionary controls from the check box.
+    void cbVlastniSlovnikClick();
+    /// Enables "Přidat" only when both paths and the language are filled in.
+    void KontrolaVyplneni();
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildLanguagePage();
+    void buildUnitsPage();
+    void buildSpellingPage();
+    QList<QWidget *> customDictionaryControls() const;
+
+    richedit::RichEditControl &m_editor;
+};
