@@ -49,15 +49,18 @@ void StandardPageLayout::apply()
         && frame.topMargin() == top && frame.bottomMargin() == bottom)
         return;
 
-    // A page setup is not an edit of the text: keep it out of the undo stack and the
+    // A page setup is not an edit of the text: keep it off the undo stack (Qt's only way is
+    // to switch undo off for the change, which also clears the stack) and out of the
     // modified flag.
     const bool modified = story->isModified();
+    story->setUndoRedoEnabled(false);
     frame.setLeftMargin(left);
     frame.setRightMargin(right);
     frame.setTopMargin(top);
     frame.setBottomMargin(bottom);
     story->rootFrame()->setFrameFormat(frame);
     story->setPageSize(size);
+    story->setUndoRedoEnabled(true);
     story->setModified(modified);
 }
 

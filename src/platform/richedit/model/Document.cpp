@@ -15,6 +15,8 @@ Document::Document(QObject *parent) : QObject(parent), m_mainStory(new QTextDocu
 {
     m_mainStory->setDefaultFont(standardDocumentFont());
     m_mainStory->setDocumentMargin(0);
+    m_mainStory->clearUndoRedoStacks();
+    m_mainStory->setModified(false);
 }
 
 Document::~Document() = default;

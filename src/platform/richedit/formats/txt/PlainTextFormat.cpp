@@ -6,7 +6,8 @@ namespace richedit {
 
 void readPlainText(const QByteArray &data, Document &document, ReadReport &report)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8); // strips a byte order mark, replaces bad bytes
+    // Stateless: a sequence cut off at the end is replaced, not kept back for more input.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(data);
     if (decoder.hasError())
         report.warnings << QStringLiteral("Some bytes were not valid UTF-8 and were replaced.");
