@@ -3,6 +3,11 @@
 namespace ui {
 namespace {
 
+// GCC 12 at -O2 wrongly reports the moved-from std::optional<QString> as maybe uninitialized.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 template <typename T>
 T takeNext(std::deque<T> &queue, T fallback)
 {

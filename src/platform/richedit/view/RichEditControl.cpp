@@ -11,8 +11,10 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace richedit {
 namespace {
@@ -153,6 +155,19 @@ void RichEditControl::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
     viewport()->update();
+}
+
+void RichEditControl::wheelEvent(QWheelEvent *event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Ctrl with the wheel zooms in steps of 10 %, as word processors do.
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0)
+            setZoomFactor(std::round((m_zoom + steps * 0.1) * 10) / 10);
+        event->accept();
+        return;
+    }
+    QGraphicsView::wheelEvent(event);
 }
 
 void RichEditControl::LoadDocument(const QString &path, DocumentFormat format)

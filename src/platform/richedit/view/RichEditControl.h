@@ -93,6 +93,7 @@ protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void focusInEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void attachDocument(std::unique_ptr<Document> document);
