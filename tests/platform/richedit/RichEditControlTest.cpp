@@ -6,6 +6,8 @@
 #include "support/Typing.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -196,6 +198,26 @@ TEST_F(RichEditControlTest, NewAsksThroughDocumentClosingOnlyWhenModified)
     EXPECT_TRUE(control.newDocument());
     EXPECT_EQ(control.document().plainText(), QString());
     EXPECT_FALSE(control.DocumentModelModified());
+}
+
+TEST_F(RichEditControlTest, CopyAndPasteKeepFormattingAndOfferPlainText)
+{
+    QTextCursor cursor(control.mainStory());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("tučně"), bold);
+    cursor.select(QTextCursor::Document);
+    control.setTextCursor(cursor);
+    QTest::keyClick(control.viewport(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("tučně"));
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasHtml());
+
+    QTest::keyClick(control.viewport(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(control.viewport(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(control.document().plainText(), QStringLiteral("tučnětučně"));
+    QTextCursor probe(control.mainStory());
+    probe.setPosition(8);
+    EXPECT_EQ(probe.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(RichEditControlTest, ZoomIsClampedAndReported)
