@@ -105,11 +105,11 @@ void resetCharacters(QTextDocument &story, int start, int end)
     }
 }
 
-/// Resets the paragraph options of every paragraph from the one holding `start` to the one
-/// holding `end`.
+/// Resets the paragraph options of every paragraph the range touches. A selection that ends
+/// at the start of a paragraph (a whole paragraph with its mark) leaves that one alone.
 void resetParagraphs(QTextDocument &story, int start, int end)
 {
-    const QTextBlock last = story.findBlock(end);
+    const QTextBlock last = story.findBlock(end > start ? end - 1 : end);
     for (QTextBlock block = story.findBlock(start); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         reset(format, paragraphOptions);

@@ -83,6 +83,17 @@ TEST_F(ClearFormattingTest, ASelectionAcrossTwoParagraphsClearsBothParagraphsBut
     EXPECT_TRUE(hasDirectCharacterFormatting(charAt(secondStart + 10))); // " paragraph", after it
 }
 
+TEST_F(ClearFormattingTest, AWholeParagraphWithItsMarkLeavesTheNextParagraphAlone)
+{
+    setUpFormattedText();
+    const int secondStart = story().findBlockByNumber(1).position();
+    select(0, secondStart);
+    commands::ClearFormatting(editor);
+    EXPECT_FALSE(hasDirectParagraphFormatting(story().findBlockByNumber(0).blockFormat()));
+    EXPECT_TRUE(hasDirectParagraphFormatting(story().findBlockByNumber(1).blockFormat()));
+    EXPECT_TRUE(hasDirectCharacterFormatting(charAt(secondStart + 1)));
+}
+
 TEST_F(ClearFormattingTest, KeepsWhatIsNoFormattingOption)
 {
     setText(QStringLiteral("link"));
