@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
         return 0;
 
     TfDatumCas fDatumCas;
+    fDatumCas.setEditor(Form1.dxRichEditControl1);
     TfNastaveni fNastaveni(*Form1.dxRichEditControl1);
     Tfoaplikaci foaplikaci;
     Form1.attachWindows(&fDatumCas, &fNastaveni, &foaplikaci);
