@@ -103,6 +103,18 @@ void Tfoaplikaci::buildLayout()
     Button1->setGeometry(225, 128, 75, 25);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    fitWidthToLabels();
+}
+
+void Tfoaplikaci::fitWidthToLabels()
+{
+    // The links are clicked by their text, so they must show whole: a long address widens
+    // the window rather than being cut off.
+    int width = 384;
+    for (const QLabel *label : {lAutor, Label1, lInfo, static_cast<QLabel *>(lKontaktMail), lWeb,
+                                static_cast<QLabel *>(lNaWeb), lVerze, lVerzeCislo})
+        width = std::max(width, label->x() + label->sizeHint().width() + 12);
+    setFixedSize(width, 167);
 }
 
 void Tfoaplikaci::showModalCentredOn(QWidget *owner)

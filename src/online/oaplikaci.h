@@ -65,6 +65,7 @@ public:
 
 private:
     void buildLayout();
+    void fitWidthToLabels();
 
     std::unique_ptr<shell::Shell> m_ownShell;
     std::unique_ptr<ui::Dialogs> m_ownDialogs;
