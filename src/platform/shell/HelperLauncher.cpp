@@ -37,8 +37,12 @@ long long monotonicMs()
     if (devNull >= 0) {
         ::dup2(devNull, STDIN_FILENO);
         ::dup2(devNull, STDOUT_FILENO);
+        if (devNull > STDERR_FILENO)
+            ::close(devNull);
     }
     ::dup2(errorFd, STDERR_FILENO);
+    if (errorFd != STDERR_FILENO)
+        ::close(errorFd);
     ::setsid(); // the helper and what it starts outlive us and our terminal
     ::execve(path, argv, environ);
     ::_exit(127);
