@@ -5,6 +5,7 @@
 #include "platform/shell/HelperLauncher.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -33,7 +34,14 @@ void DesktopMail::composeWithAttachment(const QString &filePath)
 
 void DesktopMail::composeWithHtmlBody(const QString &html)
 {
-    run(m_programs.opener, {writeDraft(html)});
+    const QString draft = writeDraft(html);
+    try {
+        run(m_programs.opener, {draft});
+    } catch (const Error &) {
+        QFile::remove(draft); // no mail program took it, so nobody will ever read it
+        m_lastDraft.clear();
+        throw;
+    }
 }
 
 void DesktopMail::run(const QString &program, const QStringList &arguments)
@@ -52,8 +60,10 @@ void DesktopMail::run(const QString &program, const QStringList &arguments)
                            .arg(QFileInfo(program).fileName())
                            .arg(launched.exitCode)
                            .arg(exitReason(launched.exitCode));
-        if (!launched.errorOutput.isEmpty())
-            text += QStringLiteral(": ") + launched.errorOutput;
+        // xdg-email reports each browser it tried before its verdict; the verdict is last.
+        const QString verdict = launched.errorOutput.section(QLatin1Char('\n'), -1).trimmed();
+        if (!verdict.isEmpty())
+            text += QStringLiteral(": ") + verdict;
         throw Error(text);
     }
 }

@@ -94,12 +94,13 @@ TEST_P(DesktopMailFailure, SaysWhy)
               expected.arg(QStringLiteral("xdg-email")).toStdString());
     EXPECT_EQ(failureOf([&] { mail.composeWithHtmlBody(QStringLiteral("<p>x</p>")); }).toStdString(),
               expected.arg(QStringLiteral("xdg-open")).toStdString());
+    EXPECT_TRUE(QDir(drafts.root()).entryList({QStringLiteral("*.eml")}, QDir::Files).isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DesktopMailFailure,
     testing::Values(
-        MailFailure{"NoMailProgram", "echo \"$(basename $0): no method available for opening 'mailto:'\" >&2; exit 3",
+        MailFailure{"NoMailProgram", "echo \"$0: 786: lynx: not found\" >&2; echo \"$(basename $0): no method available for opening 'mailto:'\" >&2; exit 3",
                     "%1 skončil s kódem 3 (není nastaven žádný poštovní program): %1: no method available for "
                     "opening 'mailto:'"},
         MailFailure{"SilentFailure", "exit 4", "%1 skončil s kódem 4 (poštovní program selhal)"}),
