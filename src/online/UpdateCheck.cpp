@@ -47,6 +47,9 @@ QString GetLatestVersion(const OnlineEndpoints &endpoints)
 {
     net::GetOptions options;
     options.tls12Only = true;
+    // The check blocks the window, so a server that never answers must not hang it for good.
+    options.connectTimeout = std::chrono::seconds(10);
+    options.responseTimeout = std::chrono::seconds(20);
     options.caFile = endpoints.caFile;
     return trimControls(QString::fromUtf8(net::httpsGet(endpoints.versionFileAddress(), options)));
 }

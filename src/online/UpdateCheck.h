@@ -30,7 +30,8 @@ struct OnlineEndpoints {
 QString GetCurrentVersion();
 
 /// The version file's body from the update host, trimmed of white space and control
-/// characters at both ends. Blocking GET over TLS 1.2 only, certificates verified.
+/// characters at both ends. Blocking GET over TLS 1.2 only, certificates verified, given
+/// 10 s to connect and 20 s more to answer.
 /// Throws `net::Error` with libcurl's own error text.
 QString GetLatestVersion(const OnlineEndpoints &endpoints = OnlineEndpoints::fromBuild());
 
