@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev
   breeze-icon-theme fonts-liberation2 fonts-dejavu-core
   xdg-utils xvfb xauth
+  python3 openssl
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "online/Telemetry.h"
 #include "platform/richedit/view/RichEditControl.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/Paths.h"
@@ -143,6 +144,7 @@ void TForm1::FormCreate()
 {
     FAskOnClose = true;
     NactiINI();
+    online::SendTelemetryAsync();
     openCommandLineDocument();
 }
 
