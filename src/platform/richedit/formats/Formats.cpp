@@ -1,7 +1,11 @@
 #include "Formats.h"
 
+#include "docx/DocxReader.h"
+#include "docx/DocxWriter.h"
 #include "html/HtmlFormat.h"
 #include "platform/richedit/Error.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 #include "txt/PlainTextFormat.h"
 
 #include <QBuffer>
@@ -18,8 +22,8 @@ constexpr qint64 maxDocumentFileSize = qint64(1) << 30;
 std::vector<FormatInfo> buildFormatTable()
 {
     return {
-        {DocumentFormat::OpenXml, QStringLiteral("Word Document"), {QStringLiteral("docx")}, nullptr, nullptr},
-        {DocumentFormat::Rtf, QStringLiteral("Rich Text Format"), {QStringLiteral("rtf")}, nullptr, nullptr},
+        {DocumentFormat::OpenXml, QStringLiteral("Word Document"), {QStringLiteral("docx")}, readDocx, writeDocx},
+        {DocumentFormat::Rtf, QStringLiteral("Rich Text Format"), {QStringLiteral("rtf")}, readRtf, writeRtf},
         {DocumentFormat::Doc, QStringLiteral("Word 97-2003 Document"), {QStringLiteral("doc")}, nullptr, nullptr},
         {DocumentFormat::PlainText, QStringLiteral("Plain Text"), {QStringLiteral("txt")}, readPlainText,
          writePlainText},
