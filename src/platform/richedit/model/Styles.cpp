@@ -50,6 +50,14 @@ QTextCharFormat StyleSheet::resolvedCharFormat(const QString &id) const
     return format;
 }
 
+QTextCharFormat StyleSheet::chainCharFormat(const QString &id) const
+{
+    QTextCharFormat format;
+    for (const Style *style : chain(id))
+        format.merge(style->charFormat);
+    return format;
+}
+
 QTextBlockFormat StyleSheet::resolvedBlockFormat(const QString &id) const
 {
     QTextBlockFormat format = defaultBlockFormat;

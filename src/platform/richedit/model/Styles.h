@@ -50,6 +50,9 @@ public:
     /// unknown id gives the defaults; a cycle stops at the first style met twice.
     QTextCharFormat resolvedCharFormat(const QString &id) const;
     QTextBlockFormat resolvedBlockFormat(const QString &id) const;
+    /// The style's chain without the document defaults (character styles go on top of a
+    /// paragraph's formats).
+    QTextCharFormat chainCharFormat(const QString &id) const;
 
     bool operator==(const StyleSheet &) const = default;
 
