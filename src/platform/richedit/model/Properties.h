@@ -32,7 +32,7 @@ enum : int {
     ParagraphStyleId = QTextFormat::UserProperty + 100, // QString, id of a paragraph style
     KeepWithNext,                                       // bool
     WidowControl,                                       // bool
-    OutlineLevel,                                       // int 0..8; absent for body text
+    OutlineLevel,                                       // int 0..8, bodyTextLevel or absent for body text
     BorderTop,                                          // BorderLine
     BorderBottom,                                       // BorderLine
     BorderLeft,                                         // BorderLine
@@ -58,6 +58,9 @@ enum : int {
     ImageDescription = QTextFormat::UserProperty + 400, // QString, alternative text
 };
 } // namespace prop
+
+/// prop::OutlineLevel of a paragraph that says outright it is body text (over a heading style).
+constexpr int bodyTextLevel = 9;
 
 /// Underline kinds of a word processor; Qt draws only some of them, so the kind is kept on
 /// its own and Qt's underline style is set to the nearest it can draw.

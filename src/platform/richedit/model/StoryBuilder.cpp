@@ -46,6 +46,8 @@ StoryBuilder::StoryBuilder(Document &document, QTextDocument *story)
     : m_document(document), m_story(story), m_cursor(story)
 {
     m_cursor.movePosition(QTextCursor::End);
+    // A story with text already goes on in a new paragraph.
+    m_blockIsFresh = story->characterCount() <= 1;
 }
 
 QTextList *StoryBuilder::listFor(int listId, int level)
@@ -64,7 +66,10 @@ void StoryBuilder::fillParagraph(QTextCursor &cursor, const ParagraphContent &pa
         cursor.setBlockFormat(paragraph.format);
     else
         cursor.insertBlock(paragraph.format);
-    if (!paragraph.runs.empty())
+    // The first block of a table cell keeps the cell's own format (spans, shading) as its
+    // block character format; it must not be overwritten.
+    const bool firstInCell = cursor.currentTable() && reuseBlock;
+    if (!paragraph.runs.empty() && !firstInCell && !paragraph.runs.front().format.isImageFormat())
         cursor.setBlockCharFormat(paragraph.runs.front().format);
     for (const RunContent &run : paragraph.runs) {
         if (run.kind == RunContent::BookmarkStart)
@@ -103,7 +108,11 @@ void StoryBuilder::addTable(const TableContent &table)
             if (rowSpan > 1 || columnSpan > 1)
                 qtTable->mergeCells(r, c, rowSpan, columnSpan);
             QTextTableCell qtCell = qtTable->cellAt(r, c);
-            qtCell.setFormat(cell.format);
+            // Spans live in the cell's format: a format without them would undo the merge.
+            QTextTableCellFormat format = cell.format;
+            format.setTableCellRowSpan(rowSpan);
+            format.setTableCellColumnSpan(columnSpan);
+            qtCell.setFormat(format);
             QTextCursor cellCursor = qtCell.firstCursorPosition();
             bool first = true;
             for (const ParagraphContent &paragraph : cell.paragraphs) {

@@ -230,11 +230,8 @@ void readParagraphProperties(pugi::xml_node pPr, QTextBlockFormat &f)
         } else if (!std::strcmp(name, "pageBreakBefore")) {
             f.setPageBreakPolicy(toggle(e) ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
         } else if (!std::strcmp(name, "outlineLvl")) {
-            const int level = intValue(e, "val", 9);
-            if (level >= 0 && level <= 8)
-                f.setProperty(prop::OutlineLevel, level);
-            else
-                f.clearProperty(prop::OutlineLevel);
+            const int level = intValue(e, "val", bodyTextLevel);
+            f.setProperty(prop::OutlineLevel, level >= 0 && level <= 8 ? level : bodyTextLevel);
         } else if (!std::strcmp(name, "pBdr")) {
             const struct {
                 const char *name;

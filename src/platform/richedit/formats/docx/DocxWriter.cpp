@@ -222,8 +222,11 @@ void Generator::characterProperties(pugi::xml_node parent, const QTextCharFormat
         flag("w:i", effective.fontItalic());
     const int caps = effective.fontCapitalization();
     if (wanted({QTextFormat::FontCapitalization}, caps, int(base.fontCapitalization()))) {
-        flag("w:caps", caps == QFont::AllUppercase);
-        flag("w:smallCaps", caps == QFont::SmallCaps);
+        // Only the one that is on, so a reader taking them in order does not switch it off again.
+        if (caps != QFont::SmallCaps)
+            flag("w:caps", caps == QFont::AllUppercase);
+        if (caps != QFont::AllUppercase)
+            flag("w:smallCaps", caps == QFont::SmallCaps);
     }
     if (wanted({QTextFormat::FontStrikeOut}, effective.fontStrikeOut(), base.fontStrikeOut()))
         flag("w:strike", effective.fontStrikeOut());
@@ -420,9 +423,11 @@ void Generator::paragraphProperties(pugi::xml_node pPr, const QTextBlockFormat &
         const Qt::Alignment a = effective.alignment();
         addValue(pPr, "w:jc", a & Qt::AlignHCenter ? "center" : a & Qt::AlignRight ? "right" : a & Qt::AlignJustify ? "both" : "left");
     }
-    if (wanted({prop::OutlineLevel}, effective.property(prop::OutlineLevel), base.property(prop::OutlineLevel)))
-        addValue(pPr, "w:outlineLvl",
-                 effective.hasProperty(prop::OutlineLevel) ? effective.intProperty(prop::OutlineLevel) : 9);
+    const auto outline = [](const QTextBlockFormat &f) {
+        return f.hasProperty(prop::OutlineLevel) ? f.intProperty(prop::OutlineLevel) : bodyTextLevel;
+    };
+    if (wanted({prop::OutlineLevel}, outline(effective), outline(base)))
+        addValue(pPr, "w:outlineLvl", outline(effective));
 }
 
 void Generator::styles()

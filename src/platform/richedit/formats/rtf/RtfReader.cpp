@@ -250,6 +250,8 @@ private:
     void applyLineSpacing(ParagraphState &para);
     void resetParagraph(ParagraphState &para) const;
     void warnOnce(const QString &warning);
+    QTextCharFormat plainCharacter() const;
+    QTextBlockFormat plainParagraph() const;
 
     const QByteArray &m_data;
     rtf::Tokenizer m_tokens;
@@ -311,10 +313,54 @@ QColor Parser::color(int index) const
     return index >= 0 && std::size_t(index) < m_colors.size() ? m_colors[std::size_t(index)] : QColor();
 }
 
+// RTF states every run and paragraph in full: what \plain and \pard leave is the default,
+// not the paragraph style's value. The model keeps formats over their style, so the
+// defaults are written out for everything a style could set.
+QTextCharFormat Parser::plainCharacter() const
+{
+    QTextCharFormat f;
+    f.setFontWeight(QFont::Normal);
+    f.setFontItalic(false);
+    f.setFontStrikeOut(false);
+    f.setProperty(prop::DoubleStrikeOut, false);
+    setUnderlineType(f, UnderlineType::None);
+    f.setFontCapitalization(QFont::MixedCase);
+    f.setForeground(QBrush());
+    f.setBackground(QBrush());
+    f.setProperty(prop::Highlight, QColor());
+    f.setVerticalAlignment(QTextCharFormat::AlignNormal);
+    f.setProperty(prop::Hidden, false);
+    f.setProperty(prop::NoProof, false);
+    f.setFontPointSize(12);
+    f.merge(m_defaultChar);
+    return f;
+}
+
+QTextBlockFormat Parser::plainParagraph() const
+{
+    QTextBlockFormat f;
+    f.setAlignment(Qt::AlignLeft);
+    f.setLeftMargin(0);
+    f.setRightMargin(0);
+    f.setTextIndent(0);
+    f.setTopMargin(0);
+    f.setBottomMargin(0);
+    f.setLineHeight(0, QTextBlockFormat::SingleHeight);
+    f.setProperty(prop::KeepWithNext, false);
+    f.setNonBreakableLines(false);
+    f.setProperty(prop::WidowControl, false);
+    f.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+    f.setProperty(prop::OutlineLevel, bodyTextLevel);
+    f.setBackground(QBrush());
+    f.setTabPositions({});
+    f.merge(m_defaultBlock);
+    return f;
+}
+
 void Parser::resetParagraph(ParagraphState &para) const
 {
     para = ParagraphState{};
-    para.format = m_defaultBlock;
+    para.format = plainParagraph();
 }
 
 void Parser::run()
@@ -597,7 +643,7 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
             m_contexts.push_back(std::move(story));
             s.context = int(m_contexts.size()) - 1;
             resetParagraph(s.para);
-            s.chr = m_defaultChar;
+            s.chr = plainCharacter();
             return true;
         }
     for (const char *name : droppedDestinations)
@@ -616,7 +662,7 @@ bool Parser::characterWord(const QByteArray &word, int parameter, bool hasParame
     QTextCharFormat &f = state().chr;
     const bool on = !hasParameter || parameter != 0;
     if (word == "plain") {
-        f = m_defaultChar;
+        f = plainCharacter();
         state().fontCodePage = m_defaultFont >= 0 ? m_fonts[m_defaultFont].codePage : 0;
     } else if (word == "b") {
         f.setFontWeight(on ? QFont::Bold : QFont::Normal);
@@ -740,7 +786,7 @@ bool Parser::paragraphWord(const QByteArray &word, int parameter, bool hasParame
     } else if (word == "pagebb") {
         f.setPageBreakPolicy(on ? QTextFormat::PageBreak_AlwaysBefore : QTextFormat::PageBreak_Auto);
     } else if (word == "outlinelevel") {
-        if (parameter >= 0 && parameter <= 8)
+        if (parameter >= 0 && parameter <= bodyTextLevel)
             f.setProperty(prop::OutlineLevel, parameter);
     } else if (word == "cbpat") {
         if (const QColor c = color(parameter); c.isValid())

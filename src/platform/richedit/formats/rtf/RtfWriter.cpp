@@ -97,6 +97,7 @@ private:
     std::map<QString, int> m_styleNumbers;
     QTextCharFormat m_baseChar;
     QTextBlockFormat m_baseBlock;
+    QTextCharFormat m_paragraphChar; // the defaults with the current paragraph's style
     std::map<int, QStringList> m_bookmarkStarts;
     std::map<int, QStringList> m_bookmarkEnds;
     const QTextDocument *m_story = nullptr;
@@ -347,9 +348,11 @@ void Generator::paragraphProperties(const QTextBlockFormat &format, const QTextB
     if (wanted(QTextFormat::PageBreakPolicy, pageBreak, bool(base.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) &&
         pageBreak)
         word("pagebb");
-    if (wanted(prop::OutlineLevel, effective.property(prop::OutlineLevel), base.property(prop::OutlineLevel)) &&
-        effective.hasProperty(prop::OutlineLevel))
-        word("outlinelevel", effective.intProperty(prop::OutlineLevel));
+    const auto outline = [](const QTextBlockFormat &f) {
+        return f.hasProperty(prop::OutlineLevel) ? f.intProperty(prop::OutlineLevel) : bodyTextLevel;
+    };
+    if (wanted(prop::OutlineLevel, outline(effective), outline(base)))
+        word("outlinelevel", outline(effective));
     const struct {
         int property;
         const char *word;
@@ -565,8 +568,12 @@ void Generator::paragraph(const QTextBlock &block, bool inTable, const char *end
 {
     m_out += "\\pard\\plain ";
     const QTextBlockFormat format = block.blockFormat();
-    const auto style = m_styleNumbers.find(format.stringProperty(prop::ParagraphStyleId));
-    if (style != m_styleNumbers.end())
+    const StyleSheet &sheet = m_document.styles();
+    QString styleId = format.stringProperty(prop::ParagraphStyleId);
+    if (styleId.isEmpty() || !sheet.find(styleId))
+        styleId = sheet.defaultStyleId(StyleType::Paragraph);
+    const auto style = m_styleNumbers.find(styleId);
+    if (style != m_styleNumbers.end() && style->second != 0)
         word("s", style->second);
     if (inTable)
         word("intbl");
@@ -577,7 +584,12 @@ void Generator::paragraph(const QTextBlock &block, bool inTable, const char *end
             word("ilvl", listFormat.intProperty(prop::ListLevelIndex));
         }
     }
-    paragraphProperties(format, m_baseBlock, Mode::Difference);
+    // RTF states a paragraph's formatting in full: the style's, then the paragraph's own.
+    QTextBlockFormat effective = sheet.resolvedBlockFormat(styleId);
+    effective.merge(format);
+    paragraphProperties(effective, m_baseBlock, Mode::Difference);
+    m_paragraphChar = m_baseChar;
+    m_paragraphChar.merge(sheet.resolvedCharFormat(styleId));
     runs(block, mainStory);
     word(end);
     m_out += '\n';
@@ -660,11 +672,16 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
             m_bookmarkEnds.erase(it);
         }
     };
+    QTextCharFormat effective = m_paragraphChar;
+    const QString charStyle = format.stringProperty(prop::CharacterStyleId);
+    if (!charStyle.isEmpty())
+        effective.merge(m_document.styles().chainCharFormat(charStyle));
+    effective.merge(format);
     const auto piece = [&](int to) {
         if (to <= from)
             return;
         m_out += '{';
-        characterProperties(format, m_baseChar, Mode::Difference);
+        characterProperties(effective, m_baseChar, Mode::Difference);
         text(value.mid(from, to - from));
         m_out += '}';
         from = to;
