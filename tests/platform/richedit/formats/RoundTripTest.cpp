@@ -23,6 +23,11 @@ struct Case {
     DocumentFormat format;
 };
 
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << featureBuilders()[c.builder].name << (c.format == DocumentFormat::Rtf ? " in RTF" : " in DOCX");
+}
+
 class FeatureRoundTrip : public testing::TestWithParam<Case> {};
 
 TEST_P(FeatureRoundTrip, WrittenAndReadBackGivesTheSameModel)

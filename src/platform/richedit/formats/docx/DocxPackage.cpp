@@ -22,6 +22,8 @@ QString zipMessage(zip_error_t *error)
 
 Package::Package(const QByteArray &data)
 {
+    if (data.isEmpty())
+        throw Error(QStringLiteral("it is not a valid Word document: the file is empty."));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *source = zip_source_buffer_create(data.constData(), zip_uint64_t(data.size()), 0, &error);

@@ -764,7 +764,7 @@ void Parser::readTable(pugi::xml_node tbl, std::vector<ParagraphContent> *outerC
             int count = 0;
             for (pugi::xml_node tc : tr.children())
                 if (hasLocalName(tc, "tc"))
-                    count += std::clamp(intValue(child(child(tc, "tcPr"), "gridSpan"), "val", 1), 1, maxTableColumns);
+                    count += std::clamp(intValue(child(child(tc, "tcPr"), "gridSpan"), "val", 1), 1, maxTableColumns + 1);
             columns = std::max(columns, count);
         }
     if (rows.empty() || columns == 0)
