@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         CodePageCase{"FontCharsetCyrillic",
                      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial;}}\\f1 \\'cf\\'f0\\'e8\\f0 \\'e9}",
                      QStringLiteral("Приé")},
+        CodePageCase{"UnknownCodePageFallsBackTo1252", "{\\rtf1\\ansi\\ansicpg9322354 caf\\'e9}", QStringLiteral("café")},
         CodePageCase{"DoubleByteShiftJis", "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'82\\'a2}", QStringLiteral("あい")},
         CodePageCase{"UnicodeSkipsOneByDefault", "{\\rtf1 \\u269?\\u345\\'f8 x}", QStringLiteral("čř x")},
         CodePageCase{"UnicodeSkipCountFromUc", "{\\rtf1\\uc2 \\u269\\'e8\\'e8 x}", QStringLiteral("č x")},

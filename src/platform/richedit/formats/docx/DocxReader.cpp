@@ -46,9 +46,6 @@ constexpr int maxTableColumns = 1000;
 constexpr qsizetype maxTableCells = 4'000'000;
 
 const char *const relOfficeDocument = "/officeDocument";
-const char *const relImage = "/image";
-const char *const relHeader = "/header";
-const char *const relFooter = "/footer";
 const char *const relStyles = "/styles";
 const char *const relNumbering = "/numbering";
 const char *const relSettings = "/settings";

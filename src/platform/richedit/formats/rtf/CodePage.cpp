@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <set>
 #include <vector>
 
 namespace richedit::rtf {
@@ -44,8 +45,10 @@ int codePageForCharset(int charset)
 
 CodePageDecoder::~CodePageDecoder()
 {
+    // Unknown pages share the 1252 converter: close each converter once.
+    std::set<void *> closed;
     for (const auto &[page, handle] : m_converters)
-        if (handle != invalidConverter)
+        if (handle != invalidConverter && closed.insert(handle).second)
             iconv_close(static_cast<iconv_t>(handle));
 }
 
