@@ -107,6 +107,15 @@ const BadInput badInputs[] = {
     {"DocxTableTooWide", DocumentFormat::OpenXml,
      [] { return makeDocx("<w:tbl><w:tr><w:tc><w:tcPr><w:gridSpan w:val=\"2000\"/></w:tcPr><w:p/></w:tc></w:tr></w:tbl>"); },
      "a table has more than 1000 columns"},
+    {"DocxMergedCellsStandForTooManyCells", DocumentFormat::OpenXml,
+     [] {
+         // One cell spanning 1000 columns and 1001 one-cell rows: small input, a million cells.
+         QByteArray rows = "<w:tr><w:tc><w:tcPr><w:gridSpan w:val=\"1000\"/></w:tcPr><w:p/></w:tc></w:tr>";
+         for (int i = 0; i < 1001; ++i)
+             rows += "<w:tr><w:tc><w:p/></w:tc></w:tr>";
+         return makeDocx("<w:tbl>" + rows + "</w:tbl>");
+     },
+     "its tables have more than 1000000 cells"},
 };
 
 void PrintTo(const BadInput &input, std::ostream *out) { *out << input.name; }

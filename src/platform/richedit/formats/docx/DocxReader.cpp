@@ -43,7 +43,8 @@ using docx::hasLocalName;
 
 constexpr int maxDepth = 1000;
 constexpr int maxTableColumns = 1000;
-constexpr qsizetype maxTableCells = 4'000'000;
+// Cells cost memory in the story; a merged cell can stand for many, so count them all.
+constexpr qsizetype maxTableCells = 1'000'000;
 
 const char *const relOfficeDocument = "/officeDocument";
 const char *const relStyles = "/styles";
@@ -315,6 +316,7 @@ private:
     std::vector<Section> m_sections;
     std::map<QString, QString> m_bookmarkNames;
     bool m_pageBreakPending = false;
+    qsizetype m_tableCells = 0;
 };
 
 void Parser::warnOnce(const QString &warning)
@@ -768,8 +770,9 @@ void Parser::readTable(pugi::xml_node tbl, std::vector<ParagraphContent> *outerC
         return;
     if (columns > maxTableColumns)
         throw Error(QStringLiteral("a table has more than %1 columns.").arg(maxTableColumns));
-    if (qsizetype(rows.size()) * columns > maxTableCells)
-        throw Error(QStringLiteral("a table has more than %1 cells.").arg(maxTableCells));
+    m_tableCells += qsizetype(rows.size()) * columns;
+    if (m_tableCells > maxTableCells)
+        throw Error(QStringLiteral("its tables have more than %1 cells.").arg(maxTableCells));
     while (widths.size() < columns)
         widths << QTextLength(QTextLength::FixedLength, twipsToLayout(1440));
     table.format.setColumnWidthConstraints(widths);

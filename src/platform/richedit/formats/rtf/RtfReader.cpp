@@ -39,7 +39,8 @@ namespace {
 
 constexpr int maxGroupDepth = 1000;
 constexpr int maxTableColumns = 1000;
-constexpr qsizetype maxTableCells = 4'000'000;
+// Cells cost memory in the story; a merged cell can stand for many, so count them all.
+constexpr qsizetype maxTableCells = 1'000'000;
 
 enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
@@ -300,6 +301,7 @@ private:
     Protection m_protection;
     bool m_sawProtectionLevel = false;
     bool m_pageBreakPending = false;
+    qsizetype m_tableCells = 0;
 };
 
 void Parser::warnOnce(const QString &warning)
@@ -1338,8 +1340,9 @@ void Parser::flushTable(StoryContext &story)
         return;
     if (columns > maxTableColumns)
         throw Error(QStringLiteral("a table has more than %1 columns.").arg(maxTableColumns));
-    if (qsizetype(rows.size()) * columns > maxTableCells)
-        throw Error(QStringLiteral("a table has more than %1 cells.").arg(maxTableCells));
+    m_tableCells += qsizetype(rows.size()) * columns;
+    if (m_tableCells > maxTableCells)
+        throw Error(QStringLiteral("its tables have more than %1 cells.").arg(maxTableCells));
 
     TableContent table;
     table.format.setBorder(0);
