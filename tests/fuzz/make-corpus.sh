@@ -4,7 +4,7 @@
 set -e
 bin="$1/bin/tavel-convert"
 out="$2"
-mkdir -p "$out/rtf" "$out/docx"
+mkdir -p "$out/rtf" "$out/docx" "$out/docxxml"
 cat > "$out/rtf/features.rtf" <<'RTF'
 {\rtf1\ansi\ansicpg1250\deff0{\fonttbl{\f0\froman\fcharset238 Times New Roman;}{\f1\fswiss Arial;}}
 {\colortbl;\red255\green0\blue0;\red0\green0\blue255;}
@@ -28,5 +28,7 @@ RTF
 printf '{\\rtf1 plain}' > "$out/rtf/plain.rtf"
 printf '{\\rtf1\\ansi\\ansicpg932 \\u12354?\\'"'"'82\\'"'"'a0}' > "$out/rtf/dbcs.rtf"
 for f in "$out"/rtf/*.rtf; do
-  "$bin" "$f" "$out/docx/$(basename "$f" .rtf).docx"
+  name="$(basename "$f" .rtf)"
+  "$bin" "$f" "$out/docx/$name.docx"
+  unzip -p "$out/docx/$name.docx" word/document.xml > "$out/docxxml/$name.xml"
 done

@@ -69,8 +69,15 @@ void StoryBuilder::fillParagraph(QTextCursor &cursor, const ParagraphContent &pa
     // The first block of a table cell keeps the cell's own format (spans, shading) as its
     // block character format; it must not be overwritten.
     const bool firstInCell = cursor.currentTable() && reuseBlock;
-    if (!paragraph.runs.empty() && !firstInCell && !paragraph.runs.front().format.isImageFormat())
-        cursor.setBlockCharFormat(paragraph.runs.front().format);
+    bool hasText = false;
+    for (const RunContent &run : paragraph.runs)
+        hasText = hasText || (run.kind == RunContent::Text && (!run.text.isEmpty() || run.format.isImageFormat()));
+    if (!firstInCell) {
+        if (!hasText && !paragraph.markFormat.properties().isEmpty())
+            cursor.setBlockCharFormat(paragraph.markFormat);
+        else if (hasText && !paragraph.runs.front().format.isImageFormat())
+            cursor.setBlockCharFormat(paragraph.runs.front().format);
+    }
     for (const RunContent &run : paragraph.runs) {
         if (run.kind == RunContent::BookmarkStart)
             m_bookmarkStarts[run.text] = cursor.position();

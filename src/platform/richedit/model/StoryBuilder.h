@@ -26,6 +26,7 @@ struct RunContent {
 struct ParagraphContent {
     QTextBlockFormat format;
     std::vector<RunContent> runs;
+    QTextCharFormat markFormat; // of the paragraph mark: what an empty paragraph shows
     int listId = -1; // key of Document::lists(), -1 for none
     int listLevel = 0;
 };

@@ -1,5 +1,8 @@
 #include "TextFormats.h"
 
+#include <QTextCursor>
+#include <QTextTable>
+
 #include <limits>
 
 namespace richedit {
@@ -66,6 +69,15 @@ std::optional<BorderLine> borderLine(const QTextFormat &format, int property)
 void setBorderLine(QTextFormat &format, int property, const BorderLine &line)
 {
     format.setProperty(property, QVariant::fromValue(line));
+}
+
+QTextCharFormat paragraphMarkFormat(const QTextBlock &block)
+{
+    const QTextCursor cursor(block);
+    if (const QTextTable *table = cursor.currentTable())
+        if (table->cellAt(block.position()).firstPosition() == block.position())
+            return {};
+    return block.charFormat();
 }
 
 const HighlightColor *highlightColors(int *count)

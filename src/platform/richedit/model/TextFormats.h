@@ -3,6 +3,7 @@
 #include "Properties.h"
 #include "Units.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 
@@ -19,6 +20,10 @@ void setUnderlineType(QTextCharFormat &format, UnderlineType type);
 /// prop::TableBorder*); nullopt when there is none.
 std::optional<BorderLine> borderLine(const QTextFormat &format, int property);
 void setBorderLine(QTextFormat &format, int property, const BorderLine &line);
+
+/// The formatting of a paragraph's mark (what an empty paragraph shows). The first block of a
+/// table cell carries the cell's format there instead, so it has none.
+QTextCharFormat paragraphMarkFormat(const QTextBlock &block);
 
 /// Qt lengths are in layout units; files count twips.
 inline int layoutToTwipsRounded(qreal units) { return qRound(layoutToTwips(units)); }

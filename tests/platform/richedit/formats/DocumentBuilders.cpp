@@ -159,6 +159,12 @@ void addParagraphFormats(Document &document)
                         f.setProperty(prop::TabLeaders, QStringLiteral(" .-_"));
                     }));
     story.paragraph({{QStringLiteral("line one\u2028line two")}});
+    // An empty paragraph keeps the size of its mark.
+    story.paragraph({});
+    QTextCharFormat large;
+    large.setFontPointSize(24);
+    story.cursor().setBlockCharFormat(large);
+    story.paragraph({{QStringLiteral("After the tall empty line")}});
 }
 
 void addStyles(Document &document)

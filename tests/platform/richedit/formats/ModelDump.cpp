@@ -196,6 +196,8 @@ private:
         lines << indent + QStringLiteral("paragraph ") + describeBlock(format, sheet.resolvedBlockFormat(styleId), false) + list;
         QTextCharFormat paragraphBase = m_defaultChar;
         paragraphBase.merge(sheet.resolvedCharFormat(styleId));
+        if (block.length() <= 1)
+            lines << indent + QStringLiteral("  mark ") + describeChar(paragraphMarkFormat(block), paragraphBase, false);
         QString lastDescription;
         QString text;
         const auto flush = [&] {

@@ -562,6 +562,8 @@ void Parser::readParagraph(pugi::xml_node p, std::vector<ParagraphContent> *cell
         paragraph.format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         m_pageBreakPending = false;
     }
+    paragraph.markFormat = base;
+    readCharacterProperties(child(pPr, "rPr"), paragraph.markFormat);
     readInlines(p, paragraph, base, depth + 1);
 
     const pugi::xml_node sectPr = child(pPr, "sectPr");

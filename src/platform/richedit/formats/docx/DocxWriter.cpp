@@ -657,6 +657,8 @@ void Generator::paragraph(pugi::xml_node container, const QTextBlock &block, con
         }
     }
     pPr.remove_child(place);
+    if (block.length() <= 1)
+        characterProperties(pPr, paragraphMarkFormat(block), sheet.resolvedCharFormat(styleId), Mode::Difference, false);
     if (context.main && format.boolProperty(prop::SectionEnd) && m_section + 1 < int(m_document.sections().size()))
         sectionProperties(pPr, m_section++);
     if (!pPr.first_child())

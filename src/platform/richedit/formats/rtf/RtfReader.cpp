@@ -1255,6 +1255,7 @@ ParagraphContent Parser::takeParagraph(StoryContext &story)
     ParagraphContent paragraph = std::move(story.paragraph);
     story.paragraph = ParagraphContent{};
     paragraph.format = para.format;
+    paragraph.markFormat = state().chr;
     paragraph.listId = m_document.lists().count(para.listId) ? para.listId : -1;
     paragraph.listLevel = para.listLevel;
     if (m_pageBreakPending) {

@@ -591,6 +591,12 @@ void Generator::paragraph(const QTextBlock &block, bool inTable, const char *end
     m_paragraphChar = m_baseChar;
     m_paragraphChar.merge(sheet.resolvedCharFormat(styleId));
     runs(block, mainStory);
+    if (block.length() <= 1) {
+        // An empty paragraph shows its mark's formatting (its height comes from it).
+        QTextCharFormat mark = m_paragraphChar;
+        mark.merge(paragraphMarkFormat(block));
+        characterProperties(mark, m_baseChar, Mode::Difference);
+    }
     word(end);
     m_out += '\n';
 }
