@@ -45,7 +45,8 @@ QTextListFormat listFormatFor(const Document &document, int listId, int level)
 StoryBuilder::StoryBuilder(Document &document, QTextDocument *story)
     : m_document(document), m_story(story), m_cursor(story)
 {
-    m_cursor.movePosition(QTextCursor::End);
+    // setPosition, not movePosition: moving lays the block out, which a reader never needs.
+    m_cursor.setPosition(story->characterCount() - 1);
     // A story with text already goes on in a new paragraph.
     m_blockIsFresh = story->characterCount() <= 1;
 }
@@ -127,8 +128,7 @@ void StoryBuilder::addTable(const TableContent &table)
                 first = false;
             }
         }
-    m_cursor = qtTable->lastCursorPosition();
-    m_cursor.movePosition(QTextCursor::NextBlock);
+    m_cursor.setPosition(qtTable->lastPosition() + 1);
     m_blockIsFresh = true;
 }
 

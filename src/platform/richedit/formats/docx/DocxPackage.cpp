@@ -100,8 +100,8 @@ std::unique_ptr<pugi::xml_document> Package::readXml(const QString &name)
     if (m_xmlRead > maxXmlTotal)
         throw Error(QStringLiteral("it holds more than %1 MiB of XML.").arg(maxXmlTotal >> 20));
     auto document = std::make_unique<pugi::xml_document>();
-    const pugi::xml_parse_result result =
-        document->load_buffer(bytes.constData(), std::size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_doctype);
+    const pugi::xml_parse_result result = document->load_buffer(
+        bytes.constData(), std::size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_doctype);
     if (!result)
         throw Error(QStringLiteral("the part \"%1\" is not well-formed XML (%2 at byte %3).")
                         .arg(name, QString::fromUtf8(result.description()))

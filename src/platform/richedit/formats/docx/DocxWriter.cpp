@@ -1027,9 +1027,11 @@ QByteArray Generator::write()
             zip_source_free(source);
             throw Error(QStringLiteral("The Word container could not be written."));
         }
-        // Pictures are compressed already.
+        // Pictures are compressed already; XML gets fast compression, which costs little in size.
         if (part.name.startsWith(QLatin1String("word/media/")))
             zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        else
+            zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1);
     }
     if (zip_close(archive) != 0) {
         zip_discard(archive);
