@@ -5,6 +5,8 @@
 #include "platform/richedit/formats/Formats.h"
 
 #include <QProcess>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -87,6 +89,43 @@ TEST(OtherWordProcessors, LibreOfficeReadsTheTextOfOurFiles)
             text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             EXPECT_EQ(text.trimmed().toStdString(), document->plainText().trimmed().toStdString()) << name.toStdString();
         }
+    }
+}
+
+// Documents written by another word processor open: LibreOffice converts our feature document
+// into its own .docx and .rtf, and their text, styles, tables, sections and headers come through.
+TEST(OtherWordProcessors, DocumentsWrittenByLibreOfficeOpen)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (LibreOffice) is not installed; install libreoffice-writer-nogui to run this check.";
+    TempDir dir;
+    const auto original = buildEverything();
+    writeDocument(*original, dir.path(QStringLiteral("source.rtf")), DocumentFormat::Rtf);
+    for (const auto &[extension, format] : {std::pair{"docx", DocumentFormat::OpenXml}, std::pair{"rtf", DocumentFormat::Rtf}}) {
+        QProcess process;
+        process.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QLatin1String(extension),
+                                QStringLiteral("--outdir"), dir.path(QStringLiteral("lo")), dir.path(QStringLiteral("source.rtf"))});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        ReadReport report;
+        const auto document = readDocument(dir.path(QStringLiteral("lo/source.") + QLatin1String(extension)), format, &report);
+        SCOPED_TRACE(extension);
+        EXPECT_TRUE(document->plainText().contains(QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy")));
+        EXPECT_TRUE(document->plainText().contains(QStringLiteral("Merged across")));
+        EXPECT_EQ(document->sections().size(), original->sections().size());
+        EXPECT_EQ(document->section(0).paperKind, PaperKind::A4);
+        EXPECT_TRUE(document->section(1).landscape);
+        bool headingStyle = false;
+        for (const Style &style : document->styles().styles())
+            headingStyle = headingStyle || style.name.compare(QLatin1String("heading 1"), Qt::CaseInsensitive) == 0;
+        EXPECT_TRUE(headingStyle);
+        const QTextDocument *header = document->headerFooter(0, HeaderFooterKind::HeaderOdd);
+        ASSERT_TRUE(header);
+        EXPECT_TRUE(header->toPlainText().startsWith(QStringLiteral("Odd header")));
+        bool hasTable = false;
+        for (QTextFrame::iterator it = document->mainStory()->rootFrame()->begin(); !it.atEnd(); ++it)
+            hasTable = hasTable || qobject_cast<QTextTable *>(it.currentFrame());
+        EXPECT_TRUE(hasTable);
     }
 }
 
