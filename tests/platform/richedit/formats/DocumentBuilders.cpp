@@ -255,7 +255,15 @@ void addTables(Document &document)
     ParagraphContent before;
     before.runs.push_back({RunContent::Text, QStringLiteral("Before the table"), {}});
     builder.addParagraph(before);
+    Style grid = makeStyle("TableGrid", "Table Grid", StyleType::Table);
+    document.styles().add(grid);
     TableContent table;
+    table.format.setProperty(prop::TableStyleId, QStringLiteral("TableGrid"));
+    BorderLine outer;
+    outer.width = 8;
+    for (int property : {prop::TableBorderTop, prop::TableBorderLeft, prop::TableBorderBottom, prop::TableBorderRight,
+                         prop::TableBorderInsideH, prop::TableBorderInsideV})
+        setBorderLine(table.format, property, outer);
     table.format.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, twipsToLayout(2000)),
                                             QTextLength(QTextLength::FixedLength, twipsToLayout(3000)),
                                             QTextLength(QTextLength::FixedLength, twipsToLayout(1500))});

@@ -162,7 +162,15 @@ private:
         QStringList widths;
         for (const QTextLength &length : table->format().columnWidthConstraints())
             widths << QString::number(layoutToTwipsRounded(length.rawValue()));
-        lines << indent + QStringLiteral("table %1x%2 widths %3").arg(table->rows()).arg(table->columns()).arg(widths.join(QLatin1Char(',')));
+        const QTextTableFormat tableFormat = table->format();
+        QStringList borders;
+        for (int p = prop::TableBorderTop; p <= prop::TableBorderInsideV; ++p)
+            borders << border(tableFormat, p);
+        lines << indent + QStringLiteral("table %1x%2 widths %3 style=%4 borders=%5")
+                              .arg(table->rows())
+                              .arg(table->columns())
+                              .arg(widths.join(QLatin1Char(',')), tableFormat.stringProperty(prop::TableStyleId),
+                                   borders.join(QLatin1Char(',')));
         for (int r = 0; r < table->rows(); ++r)
             for (int c = 0; c < table->columns(); ++c) {
                 const QTextTableCell cell = table->cellAt(r, c);

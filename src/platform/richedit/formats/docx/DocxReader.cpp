@@ -12,8 +12,9 @@
 //     columns, line numbering, title page, page number start, break type
 // [X] headers and footers (default, even, first)
 // [X] lists: numbering definitions (abstract numbers flattened into each list), levels
-// [-] tables: rows, cells, grid widths, horizontal and vertical merges, cell shading, cell
-//     borders, vertical alignment; nested tables are flattened into their outer cell
+// [-] tables: rows, cells, grid widths, horizontal and vertical merges, cell shading, cell and
+//     table borders, vertical alignment, table style id; the table style's own formatting,
+//     row heights, header rows and nested tables are not kept (nested tables are flattened)
 // [X] inline pictures (PNG, JPEG); floating pictures are read as inline ones
 // [X] simple and complex fields with their results; HYPERLINK fields and hyperlinks
 // [X] bookmarks

@@ -11,8 +11,9 @@
 //     columns, line numbering, title page, page number start, break type
 // [X] headers and footers (all, odd, even, first)
 // [X] lists: \listtable, \listoverridetable, \ls, \ilvl
-// [-] tables: rows, cells, widths, horizontal and vertical merges, cell shading, cell borders,
-//     vertical alignment; nested tables are flattened into their outer cell
+// [-] tables: rows, cells, widths, horizontal and vertical merges, cell shading, cell and table
+//     borders, vertical alignment, table style; row heights, header rows and nested tables are
+//     not kept (nested tables are flattened into their outer cell)
 // [-] pictures: PNG and JPEG (\pngblip, \jpegblip); metafiles and bitmaps are dropped with a warning
 // [X] fields with their results; HYPERLINK fields become hyperlinks
 // [X] bookmarks
@@ -96,6 +97,7 @@ struct StoryContext {
     std::vector<std::vector<ParagraphContent>> rowCells;
     std::vector<ParagraphContent> cellParagraphs;
     std::vector<RowContent> rows;
+    QTextTableFormat tableFormat; // table style and borders of the rows being read
     int committedParagraphs = 0;
 };
 
@@ -935,6 +937,8 @@ bool Parser::tableWord(const QByteArray &word, int parameter)
     StoryContext &story = context();
     CellDefinition &cell = story.pendingCell;
     if (word == "trowd") {
+        if (story.rows.empty())
+            story.tableFormat = QTextTableFormat();
         story.rowDefinition.clear();
         cell = CellDefinition{};
     } else if (word == "cellx") {
@@ -963,6 +967,20 @@ bool Parser::tableWord(const QByteArray &word, int parameter)
                                                  : prop::TableBorderRight;
         m_border = {&cell.format, property};
         setBorderLine(cell.format, property, BorderLine{});
+    } else if (word == "trbrdrt" || word == "trbrdrl" || word == "trbrdrb" || word == "trbrdrr" || word == "trbrdrh" ||
+               word == "trbrdrv") {
+        const int property = word == "trbrdrt"   ? prop::TableBorderTop
+                             : word == "trbrdrl" ? prop::TableBorderLeft
+                             : word == "trbrdrb" ? prop::TableBorderBottom
+                             : word == "trbrdrr" ? prop::TableBorderRight
+                             : word == "trbrdrh" ? prop::TableBorderInsideH
+                                                 : prop::TableBorderInsideV;
+        m_border = {&story.tableFormat, property};
+        setBorderLine(story.tableFormat, property, BorderLine{});
+    } else if (word == "ts") {
+        const auto it = m_styleIds.find(parameter);
+        if (it != m_styleIds.end())
+            story.tableFormat.setProperty(prop::TableStyleId, it->second);
     } else if (word == "cell" || word == "nestcell") {
         endCell(story);
     } else if (word == "row" || word == "nestrow") {
@@ -1346,6 +1364,8 @@ void Parser::flushTable(StoryContext &story)
         throw Error(QStringLiteral("its tables have more than %1 cells.").arg(maxTableCells));
 
     TableContent table;
+    table.format = story.tableFormat;
+    story.tableFormat = QTextTableFormat();
     table.format.setBorder(0);
     table.format.setCellSpacing(0);
     table.format.setCellPadding(twipsToLayout(108) / 2);

@@ -757,8 +757,21 @@ void Generator::table(QTextTable *table, bool mainStory)
                    {prop::TableBorderLeft, "clbrdrl"},
                    {prop::TableBorderBottom, "clbrdrb"},
                    {prop::TableBorderRight, "clbrdrr"}};
+    const QTextTableFormat tableFormat = table->format();
+    const struct {
+        int property;
+        const char *word;
+    } tableBorders[] = {{prop::TableBorderTop, "trbrdrt"},     {prop::TableBorderLeft, "trbrdrl"},
+                        {prop::TableBorderBottom, "trbrdrb"},  {prop::TableBorderRight, "trbrdrr"},
+                        {prop::TableBorderInsideH, "trbrdrh"}, {prop::TableBorderInsideV, "trbrdrv"}};
+    const auto tableStyle = m_styleNumbers.find(tableFormat.stringProperty(prop::TableStyleId));
     for (int r = 0; r < rows; ++r) {
-        m_out += "\\trowd\\trgaph108\\trleft0\n";
+        m_out += "\\trowd\\trgaph108\\trleft0";
+        if (tableStyle != m_styleNumbers.end())
+            word("ts", tableStyle->second);
+        for (const auto &row : tableBorders)
+            border(tableFormat, row.property, row.word);
+        m_out += '\n';
         for (int c = 0; c < columns; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if (cell.column() != c)
