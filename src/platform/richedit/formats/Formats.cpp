@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <new>
+
 namespace richedit {
 namespace {
 
@@ -94,6 +96,8 @@ std::unique_ptr<Document> readDocument(const QByteArray &data, DocumentFormat fo
         info->reader(data, *document, report ? *report : localReport);
     } catch (const Error &error) {
         throw Error(QStringLiteral("The file \"%1\" could not be read: %2").arg(sourceName, error.message()));
+    } catch (const std::bad_alloc &) {
+        throw Error(QStringLiteral("The file \"%1\" could not be read: there is not enough memory.").arg(sourceName));
     }
     document->mainStory()->setModified(false);
     document->mainStory()->clearUndoRedoStacks();
