@@ -49,6 +49,18 @@ StoryBuilder::StoryBuilder(Document &document, QTextDocument *story)
     m_cursor.setPosition(story->characterCount() - 1);
     // A story with text already goes on in a new paragraph.
     m_blockIsFresh = story->characterCount() <= 1;
+    // Reading is not an edit the user can undo: Qt need not record every insertion.
+    // (One edit block around it all would also save the notifications, but tables built
+    // inside an open block come out wrong.)
+    m_undoWasEnabled = story->isUndoRedoEnabled();
+    story->setUndoRedoEnabled(false);
+    m_editing = true;
+}
+
+StoryBuilder::~StoryBuilder()
+{
+    if (m_editing)
+        m_story->setUndoRedoEnabled(m_undoWasEnabled);
 }
 
 QTextList *StoryBuilder::listFor(int listId, int level)
@@ -144,6 +156,10 @@ bool StoryBuilder::setLastParagraphProperty(int property, const QVariant &value)
 
 void StoryBuilder::finish()
 {
+    if (m_editing) {
+        m_story->setUndoRedoEnabled(m_undoWasEnabled);
+        m_editing = false;
+    }
     if (m_story != m_document.mainStory())
         return;
     for (const auto &[name, start] : m_bookmarkStarts) {

@@ -50,12 +50,15 @@ struct TableContent {
 class StoryBuilder {
 public:
     StoryBuilder(Document &document, QTextDocument *story);
+    ~StoryBuilder();
+    StoryBuilder(const StoryBuilder &) = delete;
+    StoryBuilder &operator=(const StoryBuilder &) = delete;
 
     void addParagraph(const ParagraphContent &paragraph);
     void addTable(const TableContent &table);
     /// Merges a property into the last paragraph added (false when there is none).
     bool setLastParagraphProperty(int property, const QVariant &value);
-    /// Sets the bookmarks met in the main story's runs.
+    /// Sets the bookmarks met in the main story's runs and turns undo back on.
     void finish();
     /// Adds image bytes as a resource of the story and returns its name.
     QString addImage(const QByteArray &bytes);
@@ -70,6 +73,8 @@ private:
     bool m_blockIsFresh = true;
     std::map<std::pair<int, int>, QTextList *> m_lists;
     int m_imageCount = 0;
+    bool m_editing = false; // undo is off until finish()
+    bool m_undoWasEnabled = true;
     std::map<QString, int> m_bookmarkStarts;
     std::map<QString, int> m_bookmarkEnds;
 };
