@@ -741,10 +741,12 @@ void Generator::runs(pugi::xml_node p, const QTextBlock &block, const QTextCharF
             continue;
         }
         const QString text = fragment.text();
+        const int start = fragment.position();
+        const bool anyMarks = !m_bookmarkStarts.empty() || !m_bookmarkEnds.empty();
         int from = 0;
         for (int i = 0; i <= text.size(); ++i) {
-            const int position = fragment.position() + i;
-            const bool mark = m_bookmarkStarts.count(position) || m_bookmarkEnds.count(position);
+            const int position = start + i;
+            const bool mark = anyMarks && (m_bookmarkStarts.count(position) || m_bookmarkEnds.count(position));
             if ((mark || i == text.size()) && i > from) {
                 textRun(target, text.mid(from, i - from), format, base);
                 from = i;

@@ -268,6 +268,7 @@ private:
     int m_pendingCodePage = 0;
     int m_skipCount = 0;
     bool m_nextIsIgnorable = false;
+    bool m_groupJustOpened = false; // destinations are the first word of a group
 
     int m_ansiCodePage = 1252;
     int m_defaultFont = -1;
@@ -454,6 +455,7 @@ void Parser::groupStart()
         copy.dest = Dest::Body;
     m_stack.push_back(copy);
     m_nextIsIgnorable = false;
+    m_groupJustOpened = true;
     // A group opened right after "{\rtf1" holds the body; the first group is the document itself.
 }
 
@@ -1045,6 +1047,8 @@ void Parser::controlWord(const rtf::Token &token)
     const int p = token.parameter;
     const bool ignorable = m_nextIsIgnorable;
     m_nextIsIgnorable = false;
+    const bool firstInGroup = m_groupJustOpened;
+    m_groupJustOpened = false;
     GroupState &s = state();
 
     if (word == "bin") {
@@ -1061,7 +1065,9 @@ void Parser::controlWord(const rtf::Token &token)
         s.uc = std::clamp(p, 0, 10);
         return;
     }
-    if (destinationWord(word, p, ignorable))
+    // Only the first word of a group can name a destination; skipping the look-up for
+    // every other word keeps long documents fast.
+    if ((firstInGroup || s.dest == Dest::Skip) && destinationWord(word, p, ignorable))
         return;
     if (s.dest == Dest::Skip)
         return;
@@ -1162,6 +1168,8 @@ void Parser::controlWord(const rtf::Token &token)
 void Parser::controlSymbol(char symbol)
 {
     flushBytes();
+    if (symbol != '*')
+        m_groupJustOpened = false;
     switch (symbol) {
     case '*': m_nextIsIgnorable = true; return;
     case '\\':
@@ -1187,6 +1195,7 @@ void Parser::unicodeCharacter(int value)
 
 void Parser::textByte(char byte)
 {
+    m_groupJustOpened = false;
     const Dest dest = state().dest;
     if (dest == Dest::Skip)
         return;

@@ -692,7 +692,8 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
         m_out += '}';
         from = to;
     };
-    for (int i = 0; i < value.size(); ++i)
+    const bool anyMarks = mainStory && (!m_bookmarkStarts.empty() || !m_bookmarkEnds.empty());
+    for (int i = 0; anyMarks && i < value.size(); ++i)
         if (m_bookmarkStarts.count(start + i) || m_bookmarkEnds.count(start + i)) {
             piece(i);
             marks(start + i);
