@@ -17,8 +17,17 @@ int fail(const QString &message)
 
 } // namespace
 
+// The converter's only output is its one-line error; Qt's own notices (a missing runtime
+// folder, font substitutions) are not the user's concern here.
+static void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "tavel-convert: %s\n", message.toUtf8().constData());
+}
+
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietQtMessages);
     // Text layout needs a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

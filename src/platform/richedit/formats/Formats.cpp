@@ -1,13 +1,19 @@
 #include "Formats.h"
 
+#include "docx/DocxReader.h"
+#include "docx/DocxWriter.h"
 #include "html/HtmlFormat.h"
 #include "platform/richedit/Error.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfWriter.h"
 #include "txt/PlainTextFormat.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <new>
 
 namespace richedit {
 namespace {
@@ -18,8 +24,8 @@ constexpr qint64 maxDocumentFileSize = qint64(1) << 30;
 std::vector<FormatInfo> buildFormatTable()
 {
     return {
-        {DocumentFormat::OpenXml, QStringLiteral("Word Document"), {QStringLiteral("docx")}, nullptr, nullptr},
-        {DocumentFormat::Rtf, QStringLiteral("Rich Text Format"), {QStringLiteral("rtf")}, nullptr, nullptr},
+        {DocumentFormat::OpenXml, QStringLiteral("Word Document"), {QStringLiteral("docx")}, readDocx, writeDocx},
+        {DocumentFormat::Rtf, QStringLiteral("Rich Text Format"), {QStringLiteral("rtf")}, readRtf, writeRtf},
         {DocumentFormat::Doc, QStringLiteral("Word 97-2003 Document"), {QStringLiteral("doc")}, nullptr, nullptr},
         {DocumentFormat::PlainText, QStringLiteral("Plain Text"), {QStringLiteral("txt")}, readPlainText,
          writePlainText},
@@ -90,6 +96,8 @@ std::unique_ptr<Document> readDocument(const QByteArray &data, DocumentFormat fo
         info->reader(data, *document, report ? *report : localReport);
     } catch (const Error &error) {
         throw Error(QStringLiteral("The file \"%1\" could not be read: %2").arg(sourceName, error.message()));
+    } catch (const std::bad_alloc &) {
+        throw Error(QStringLiteral("The file \"%1\" could not be read: there is not enough memory.").arg(sourceName));
     }
     document->mainStory()->setModified(false);
     document->mainStory()->clearUndoRedoStacks();

@@ -2,6 +2,8 @@
 
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace richedit {
 
 QFont standardDocumentFont()
@@ -36,6 +38,37 @@ void Document::setSections(std::vector<Section> sections)
 void Document::setDefaultFont(const QFont &font)
 {
     m_mainStory->setDefaultFont(font);
+}
+
+QTextDocument *Document::headerFooter(int sectionIndex, HeaderFooterKind kind) const
+{
+    const auto it = m_headerFooters.find({sectionIndex, static_cast<int>(kind)});
+    return it == m_headerFooters.end() ? nullptr : it->second;
+}
+
+QTextDocument *Document::ensureHeaderFooter(int sectionIndex, HeaderFooterKind kind)
+{
+    QTextDocument *&story = m_headerFooters[{sectionIndex, static_cast<int>(kind)}];
+    if (!story) {
+        story = new QTextDocument(this);
+        story->setDefaultFont(m_mainStory->defaultFont());
+        story->setDocumentMargin(0);
+    }
+    return story;
+}
+
+void Document::setBookmark(const QString &name, int start, int end)
+{
+    QTextCursor cursor(m_mainStory);
+    const int last = m_mainStory->characterCount() - 1;
+    cursor.setPosition(std::clamp(start, 0, last));
+    cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
+    for (Bookmark &bookmark : m_bookmarks)
+        if (bookmark.name == name) {
+            bookmark.range = cursor;
+            return;
+        }
+    m_bookmarks.push_back({name, cursor});
 }
 
 QString Document::plainText() const

@@ -18,6 +18,16 @@ struct PageMargins {
     bool operator==(const PageMargins &) const = default;
 };
 
+/// Line numbers in the margin of a section; `countBy` 0 means none.
+struct LineNumbering {
+    int countBy = 0;
+    int start = 1;
+    int distance = 0; // twips from the text, 0 for automatic
+    enum Restart { EachPage, EachSection, Continuous } restart = EachPage;
+
+    bool operator==(const LineNumbering &) const = default;
+};
+
 /// How a section starts.
 enum class SectionStart { NextPage, Continuous, EvenPage, OddPage, Column };
 
@@ -32,6 +42,9 @@ struct Section {
     SectionStart start = SectionStart::NextPage;
     int columnCount = 1;
     int columnSpacing = 720;
+    LineNumbering lineNumbering;
+    bool differentFirstPage = false; // the first page has its own header and footer
+    int pageNumberStart = 0;         // 0 continues from the previous section
 
     bool operator==(const Section &) const = default;
 

@@ -1,0 +1,133 @@
+#include "DocumentBuilders.h"
+
+#include "support/TempDir.h"
+
+#include "platform/richedit/formats/Formats.h"
+
+#include <QProcess>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace richedit::test {
+namespace {
+
+struct ConvertRun {
+    int exitCode;
+    QString errorText;
+};
+
+ConvertRun convert(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVEL_CONVERT), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError()).trimmed()};
+}
+
+TEST(TavelConvert, ConvertsBetweenFormatsByExtension)
+{
+    TempDir dir;
+    const auto original = buildEverything();
+    writeDocument(*original, dir.path(QStringLiteral("in.docx")), DocumentFormat::OpenXml);
+    ASSERT_EQ(convert({dir.path(QStringLiteral("in.docx")), dir.path(QStringLiteral("out.rtf"))}).exitCode, 0);
+    ASSERT_EQ(convert({dir.path(QStringLiteral("out.rtf")), dir.path(QStringLiteral("out.docx"))}).exitCode, 0);
+    ASSERT_EQ(convert({dir.path(QStringLiteral("out.docx")), dir.path(QStringLiteral("out.txt"))}).exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(dir.read(QStringLiteral("out.txt"))), original->plainText());
+}
+
+TEST(TavelConvert, FailsWithOneLineNamingTheFault)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("broken.docx"), "PK\x03\x04 not really");
+    const struct {
+        QStringList arguments;
+        const char *message;
+    } cases[] = {
+        {{QStringLiteral("only-one.rtf")}, "tavel-convert: usage: tavel-convert IN OUT"},
+        {{dir.path(QStringLiteral("a.xyz")), dir.path(QStringLiteral("b.rtf"))}, "names no document format"},
+        {{dir.path(QStringLiteral("missing.rtf")), dir.path(QStringLiteral("b.docx"))}, "could not be opened"},
+        {{dir.path(QStringLiteral("broken.docx")), dir.path(QStringLiteral("b.rtf"))},
+         "could not be read: it is not a valid Word document"},
+    };
+    for (const auto &c : cases) {
+        const ConvertRun run = convert(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_FALSE(run.errorText.contains(QLatin1Char('\n'))) << run.errorText.toStdString();
+        EXPECT_TRUE(run.errorText.contains(QString::fromUtf8(c.message))) << run.errorText.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.path(QStringLiteral("b.rtf"))));
+}
+
+// Other word processors must open what we write: LibreOffice's plain-text export of our files
+// gives the text of our own plain-text writer.
+TEST(OtherWordProcessors, LibreOfficeReadsTheTextOfOurFiles)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (LibreOffice) is not installed; install libreoffice-writer-nogui to run this check.";
+    TempDir dir;
+    for (const char *feature : {"ParagraphFormats", "Styles", "Tables", "Unicode", "SectionsAndHeaders"}) {
+        std::unique_ptr<Document> document;
+        for (const FeatureBuilder &builder : featureBuilders())
+            if (QLatin1String(builder.name) == QLatin1String(feature))
+                document = builder.build();
+        for (const auto &[extension, format] : {std::pair{"docx", DocumentFormat::OpenXml}, std::pair{"rtf", DocumentFormat::Rtf}}) {
+            const QString name = QStringLiteral("%1.%2").arg(QLatin1String(feature), QLatin1String(extension));
+            writeDocument(*document, dir.path(name), format);
+            QProcess process;
+            process.setWorkingDirectory(dir.root());
+            process.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                                    QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"),
+                                    dir.path(QLatin1String(extension)), dir.path(name)});
+            ASSERT_TRUE(process.waitForFinished(120000));
+            QString text = QString::fromUtf8(dir.read(QLatin1String(extension) + QLatin1Char('/') +
+                                                      QLatin1String(feature) + QStringLiteral(".txt")));
+            text.remove(QChar(0xFEFF));
+            text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            EXPECT_EQ(text.trimmed().toStdString(), document->plainText().trimmed().toStdString()) << name.toStdString();
+        }
+    }
+}
+
+// Documents written by another word processor open: LibreOffice converts our feature document
+// into its own .docx and .rtf, and their text, styles, tables, sections and headers come through.
+TEST(OtherWordProcessors, DocumentsWrittenByLibreOfficeOpen)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (LibreOffice) is not installed; install libreoffice-writer-nogui to run this check.";
+    TempDir dir;
+    const auto original = buildEverything();
+    writeDocument(*original, dir.path(QStringLiteral("source.rtf")), DocumentFormat::Rtf);
+    for (const auto &[extension, format] : {std::pair{"docx", DocumentFormat::OpenXml}, std::pair{"rtf", DocumentFormat::Rtf}}) {
+        QProcess process;
+        process.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QLatin1String(extension),
+                                QStringLiteral("--outdir"), dir.path(QStringLiteral("lo")), dir.path(QStringLiteral("source.rtf"))});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        ReadReport report;
+        const auto document = readDocument(dir.path(QStringLiteral("lo/source.") + QLatin1String(extension)), format, &report);
+        SCOPED_TRACE(extension);
+        EXPECT_TRUE(document->plainText().contains(QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy")));
+        EXPECT_TRUE(document->plainText().contains(QStringLiteral("Merged across")));
+        EXPECT_EQ(document->sections().size(), original->sections().size());
+        EXPECT_EQ(document->section(0).paperKind, PaperKind::A4);
+        EXPECT_TRUE(document->section(1).landscape);
+        bool headingStyle = false;
+        for (const Style &style : document->styles().styles())
+            headingStyle = headingStyle || style.name.compare(QLatin1String("heading 1"), Qt::CaseInsensitive) == 0;
+        EXPECT_TRUE(headingStyle);
+        const QTextDocument *header = document->headerFooter(0, HeaderFooterKind::HeaderOdd);
+        ASSERT_TRUE(header);
+        EXPECT_TRUE(header->toPlainText().startsWith(QStringLiteral("Odd header")));
+        bool hasTable = false;
+        for (QTextFrame::iterator it = document->mainStory()->rootFrame()->begin(); !it.atEnd(); ++it)
+            hasTable = hasTable || qobject_cast<QTextTable *>(it.currentFrame());
+        EXPECT_TRUE(hasTable);
+    }
+}
+
+} // namespace
+} // namespace richedit::test
