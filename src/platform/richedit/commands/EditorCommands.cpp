@@ -265,15 +265,15 @@ std::span<const EditorCommand> EditorCommands::all()
     return commandTable;
 }
 
-const EditorCommand *EditorCommands::find(QStringView name)
+const EditorCommand *EditorCommands::find(QAnyStringView name)
 {
     for (const EditorCommand &command : commandTable)
-        if (name == QLatin1String(command.name))
+        if (QAnyStringView::equal(name, QLatin1StringView(command.name)))
             return &command;
     return nullptr;
 }
 
-const EditorCommand &EditorCommands::require(QStringView name) const
+const EditorCommand &EditorCommands::require(QAnyStringView name) const
 {
     const EditorCommand *command = find(name);
     Q_ASSERT_X(command, "EditorCommands", "unknown command name");
@@ -313,17 +313,17 @@ void EditorCommands::execute(const EditorCommand &command, const QVariant &argum
     emit stateChanged();
 }
 
-bool EditorCommands::isEnabled(QStringView name) const
+bool EditorCommands::isEnabled(QAnyStringView name) const
 {
     return isEnabled(require(name));
 }
 
-bool EditorCommands::isChecked(QStringView name) const
+bool EditorCommands::isChecked(QAnyStringView name) const
 {
     return isChecked(require(name));
 }
 
-void EditorCommands::execute(QStringView name, const QVariant &argument)
+void EditorCommands::execute(QAnyStringView name, const QVariant &argument)
 {
     execute(require(name), argument);
 }

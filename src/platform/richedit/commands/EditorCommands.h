@@ -3,6 +3,7 @@
 #include "EditorCommand.h"
 
 #include <QObject>
+#include <QAnyStringView>
 #include <QPointer>
 
 #include <span>
@@ -21,7 +22,7 @@ public:
     /// Every command the editor knows, those that cannot run yet included.
     static std::span<const EditorCommand> all();
     /// The command of that name, or null.
-    static const EditorCommand *find(QStringView name);
+    static const EditorCommand *find(QAnyStringView name);
 
     bool isEnabled(const EditorCommand &command) const;
     bool isChecked(const EditorCommand &command) const;
@@ -30,9 +31,9 @@ public:
     void execute(const EditorCommand &command, const QVariant &argument = {});
 
     /// Convenience by name, for program code and tests; an unknown name is a programming error.
-    bool isEnabled(QStringView name) const;
-    bool isChecked(QStringView name) const;
-    void execute(QStringView name, const QVariant &argument = {});
+    bool isEnabled(QAnyStringView name) const;
+    bool isChecked(QAnyStringView name) const;
+    void execute(QAnyStringView name, const QVariant &argument = {});
 
     CommandSession &session() { return m_session; }
     RichEditControl &control() { return m_control; }
@@ -43,7 +44,7 @@ signals:
     void stateChanged();
 
 private:
-    const EditorCommand &require(QStringView name) const;
+    const EditorCommand &require(QAnyStringView name) const;
     void followStory();
 
     RichEditControl &m_control;

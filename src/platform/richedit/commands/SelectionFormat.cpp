@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <vector>
+
 namespace richedit {
 
 QTextCharFormat selectionCharFormat(const QTextCursor &cursor)
@@ -30,22 +32,30 @@ void changeCharFormat(RichEditControl &control, const std::function<void(QTextCh
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
     QTextDocument *document = cursor.document();
-    QTextCursor piece(document);
-    piece.beginEditBlock();
+    // Collect the runs first: changing a format merges and splits the fragments being walked.
+    struct Run {
+        int from;
+        int to;
+        QTextCharFormat format;
+    };
+    std::vector<Run> runs;
     for (QTextBlock block = document->findBlock(start); block.isValid() && block.position() < end;
          block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const int from = std::max(fragment.position(), start);
             const int to = std::min(fragment.position() + fragment.length(), end);
-            if (from >= to)
-                continue;
-            QTextCharFormat format = fragment.charFormat();
-            change(format);
-            piece.setPosition(from);
-            piece.setPosition(to, QTextCursor::KeepAnchor);
-            piece.setCharFormat(format);
+            if (from < to)
+                runs.push_back({from, to, fragment.charFormat()});
         }
+    }
+    QTextCursor piece(document);
+    piece.beginEditBlock();
+    for (Run &run : runs) {
+        change(run.format);
+        piece.setPosition(run.from);
+        piece.setPosition(run.to, QTextCursor::KeepAnchor);
+        piece.setCharFormat(run.format);
     }
     piece.endEditBlock();
 }
