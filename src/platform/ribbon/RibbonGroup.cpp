@@ -27,6 +27,8 @@ RibbonGroup::RibbonGroup(const QString &name, const QString &caption, QWidget *p
 {
     setObjectName(name);
     setProperty("ribbonGroup", true);
+    // A group never gives up width: when the window is narrow the tab scrolls instead.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 3, 4, 1);
     outer->setSpacing(0);

@@ -105,10 +105,25 @@ void RibbonItem::setComboBox(QComboBox *combo)
 {
     m_combo = combo;
     setWidget(combo);
-    // A choice from the list and Enter in the edit both run the item.
-    connect(combo, &QComboBox::activated, this, [this] { emit executed(m_combo->currentText()); });
+    // A choice from the list and Enter in the edit run the item. Enter on a listed text also
+    // activates the box, so both signals only ask for one run in the next event-loop pass.
+    connect(combo, &QComboBox::activated, this, &RibbonItem::requestComboRun);
     if (combo->lineEdit())
-        connect(combo->lineEdit(), &QLineEdit::returnPressed, this, [this] { emit executed(m_combo->currentText()); });
+        connect(combo->lineEdit(), &QLineEdit::returnPressed, this, &RibbonItem::requestComboRun);
+}
+
+void RibbonItem::requestComboRun()
+{
+    if (m_comboRunPending)
+        return;
+    m_comboRunPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_comboRunPending = false;
+            emit executed(m_combo->currentText());
+        },
+        Qt::QueuedConnection);
 }
 
 void RibbonItem::syncWidget()

@@ -73,6 +73,7 @@ signals:
 
 private:
     void syncWidget();
+    void requestComboRun();
 
     ItemKind m_kind;
     ItemLayout m_layout;
@@ -81,6 +82,7 @@ private:
     QWidget *m_widget = nullptr;
     QColor m_colour;
     QString m_hint;
+    bool m_comboRunPending = false;
 };
 
 } // namespace ribbon
