@@ -197,15 +197,20 @@ void TForm1::dxRichEditControl1SelectionChanged()
     ZalozkaNavrhTabulky->setTabVisible(inTable);
     ZalozkaRozlozeniTabulky->setTabVisible(inTable);
     const QTextCursor selection = dxRichEditControl1->textCursor();
-    dxRibbon->item(QStringLiteral("bDomuPismoSmazatFormat"))
-        ->setEnabled(selection.selectionEnd() - selection.selectionStart() > 0);
+    ribbon::RibbonItem *clearFormat = dxRibbon->item(QStringLiteral("bDomuPismoSmazatFormat"));
+    // Without its handler the item stays disabled rather than do nothing.
+    clearFormat->setEnabled(selection.selectionEnd() - selection.selectionStart() > 0
+                            && ribbonBinding->isBound(clearFormat));
 }
 
 void TForm1::ActionList1Update()
 {
     const bool canPaste = dxRibbon->item(QStringLiteral("bVlozit"))->isEnabled();
-    dxRibbon->item(QStringLiteral("bDomuSchrankaVlozitJakoObrazek"))->setEnabled(canPaste);
-    dxRibbon->item(QStringLiteral("bSouborSchrankaJakoProstyText"))->setEnabled(canPaste);
+    // A variant whose handler is not there yet stays disabled rather than do nothing.
+    for (const char *name : {"bDomuSchrankaVlozitJakoObrazek", "bSouborSchrankaJakoProstyText"}) {
+        ribbon::RibbonItem *variant = dxRibbon->item(QString::fromLatin1(name));
+        variant->setEnabled(canPaste && ribbonBinding->isBound(variant));
+    }
 }
 
 void TForm1::bZobrazeni1Click()

@@ -109,14 +109,36 @@ void RibbonBinding::bindItem(ribbon::RibbonItem *item, const RibbonEntry &entry,
             item->setEnabled(false);
             break;
         }
-        connect(item, &ribbon::RibbonItem::executed, this,
-                [this, handler, item] { ui::guarded(m_dialogs, [&] { handler(item); }); });
+        connectHandler(item, handler);
         break;
     }
     case Binding::Menu:
     case Binding::None:
         break;
     }
+}
+
+void RibbonBinding::connectHandler(ribbon::RibbonItem *item, const RibbonHandler &handler)
+{
+    m_handled << item;
+    connect(item, &ribbon::RibbonItem::executed, this,
+            [this, handler, item] { ui::guarded(m_dialogs, [&] { handler(item); }); });
+}
+
+int RibbonBinding::bindHandler(const QString &handlerName, const RibbonHandler &handler)
+{
+    int bound = 0;
+    for (const RibbonEntry &entry : ribbonDefinition()) {
+        if (entry.binding != Binding::Handler || handlerName != QLatin1String(entry.target))
+            continue;
+        ribbon::RibbonItem *item = m_ribbon.item(QString::fromUtf8(entry.name));
+        if (!item || m_handled.contains(item))
+            continue;
+        connectHandler(item, handler);
+        item->setEnabled(!(entry.marks & Off));
+        ++bound;
+    }
+    return bound;
 }
 
 void RibbonBinding::scheduleUpdate()
@@ -139,6 +161,11 @@ void RibbonBinding::updateStates()
             bound.item->setValue(m_commands.value(*bound.command));
     }
     emit statesUpdated();
+}
+
+bool RibbonBinding::isBound(const ribbon::RibbonItem *item) const
+{
+    return m_handled.contains(item) || (commandOf(item) && commandOf(item)->execute);
 }
 
 const richedit::EditorCommand *RibbonBinding::commandOf(const ribbon::RibbonItem *item) const

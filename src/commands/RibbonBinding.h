@@ -41,6 +41,13 @@ public:
     /// How many times the states were recomputed.
     int updatePasses() const { return m_passes; }
 
+    /// Binds the program's handler of that name to its items (those that name it and have
+    /// none yet) and enables them unless they start disabled. Returns how many items it bound.
+    int bindHandler(const QString &handlerName, const RibbonHandler &handler);
+
+    /// Whether clicking the item runs a command or a handler.
+    bool isBound(const ribbon::RibbonItem *item) const;
+
     /// The command an item is bound to, or null.
     const richedit::EditorCommand *commandOf(const ribbon::RibbonItem *item) const;
 
@@ -51,6 +58,7 @@ signals:
 private:
     void build(const RibbonHandlers &handlers);
     void bindItem(ribbon::RibbonItem *item, const RibbonEntry &entry, const RibbonHandlers &handlers);
+    void connectHandler(ribbon::RibbonItem *item, const RibbonHandler &handler);
     void scheduleUpdate();
 
     struct Bound {
@@ -63,6 +71,7 @@ private:
     richedit::EditorCommands &m_commands;
     ui::Dialogs &m_dialogs;
     std::vector<Bound> m_bound;
+    QList<const ribbon::RibbonItem *> m_handled;
     bool m_pending = false;
     int m_passes = 0;
 };
