@@ -23,6 +23,8 @@ QToolButton:pressed { background: #cfe0f5; }
 QToolButton:checked { background: #d5e3f5; border-color: #9fbce6; }
 QToolButton:disabled { color: #a8a8a8; }
 QToolButton[popupMode="1"] { padding-right: 14px; }
+QToolButton[popupMode="2"] { padding-right: 12px; }
+QToolButton::menu-indicator { subcontrol-origin: padding; subcontrol-position: right bottom; }
 QComboBox { background: white; border: 1px solid #c8c8c8; border-radius: 2px; padding: 1px 4px; }
 QComboBox:hover { border-color: #9fbce6; }
 QComboBox:disabled { color: #a8a8a8; background: #f3f3f3; }
