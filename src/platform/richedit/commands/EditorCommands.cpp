@@ -3,6 +3,7 @@
 #include "CharacterCommands.h"
 #include "EditingCommands.h"
 #include "ParagraphCommands.h"
+#include "TableCommands.h"
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ namespace {
 using namespace character;
 using namespace editing;
 using namespace paragraph;
+using namespace table;
 
 constexpr EditorCommand run(const char *name, const char *caption, const char *hint, EditorCommand::Execute execute,
                             EditorCommand::State enabled = nullptr, EditorCommand::State checked = nullptr,
@@ -203,15 +205,15 @@ const EditorCommand commandTable[] = {
     later("ToggleShowTableGridLines", "View Gridlines", "Show or hide the gridlines of tables without borders."),
     later("ShowTablePropertiesForm", "Properties", "Show the Table Properties dialog box."),
     later("ShowDeleteTableCellsForm", "Delete Cells...", "Delete rows, columns or cells."),
-    later("DeleteTableColumns", "Delete Columns", "Delete the columns of the selection."),
-    later("DeleteTableRows", "Delete Rows", "Delete the rows of the selection."),
-    later("DeleteTable", "Delete Table", "Delete the whole table."),
-    later("InsertTableRowAbove", "Insert Above", "Add a row directly above the selected row."),
-    later("InsertTableRowBelow", "Insert Below", "Add a row directly below the selected row."),
-    later("InsertTableColumnToTheLeft", "Insert Left", "Add a column directly to the left of the selected column."),
-    later("InsertTableColumnToTheRight", "Insert Right", "Add a column directly to the right of the selected column."),
+    run("DeleteTableColumns", "Delete Columns", "Delete the columns of the selection.", deleteColumns, inTable),
+    run("DeleteTableRows", "Delete Rows", "Delete the rows of the selection.", deleteRows, inTable),
+    run("DeleteTable", "Delete Table", "Delete the whole table.", deleteTable, inTable),
+    run("InsertTableRowAbove", "Insert Above", "Add a row directly above the selected row.", insertRowAbove, inTable),
+    run("InsertTableRowBelow", "Insert Below", "Add a row directly below the selected row.", insertRowBelow, inTable),
+    run("InsertTableColumnToTheLeft", "Insert Left", "Add a column directly to the left of the selected column.", insertColumnLeft, inTable),
+    run("InsertTableColumnToTheRight", "Insert Right", "Add a column directly to the right of the selected column.", insertColumnRight, inTable),
     later("ShowInsertTableCellsForm", "Insert Cells", "Insert cells into the table."),
-    later("MergeTableCells", "Merge Cells", "Merge the selected cells into one cell."),
+    run("MergeTableCells", "Merge Cells", "Merge the selected cells into one cell.", mergeCells, hasCellSelection),
     later("ShowSplitTableCellsForm", "Split Cells", "Split the selected cells into several cells."),
     later("SplitTable", "Split Table", "Split the table in two; the selected row becomes the first row of the new table."),
     later("ToggleTableCellsTopLeftAlignment", "Align Top Left", "Align the text to the top left of the cell."),

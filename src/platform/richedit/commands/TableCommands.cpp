@@ -1,0 +1,140 @@
+#include "TableCommands.h"
+
+#include "platform/richedit/view/RichEditControl.h"
+
+#include <QTextTable>
+
+namespace richedit::table {
+namespace {
+
+/// The rows and columns the selection covers: the selected cells, or the caret's cell.
+struct CellRange {
+    int firstRow = 0;
+    int rows = 1;
+    int firstColumn = 0;
+    int columns = 1;
+};
+
+CellRange selectedRange(const QTextCursor &cursor, QTextTable *table)
+{
+    CellRange range;
+    if (cursor.hasComplexSelection()) {
+        cursor.selectedTableCells(&range.firstRow, &range.rows, &range.firstColumn, &range.columns);
+        return range;
+    }
+    const QTextTableCell first = table->cellAt(cursor.selectionStart());
+    const QTextTableCell last = table->cellAt(cursor.selectionEnd());
+    range.firstRow = first.row();
+    range.firstColumn = first.column();
+    range.rows = std::max(last.row(), first.row() + first.rowSpan() - 1) - first.row() + 1;
+    range.columns = std::max(last.column(), first.column() + first.columnSpan() - 1) - first.column() + 1;
+    return range;
+}
+
+/// Columns of equal share again after the count changed, for tables laid out in percentages.
+void evenOutColumns(QTextTable *table)
+{
+    QTextTableFormat format = table->format();
+    const QList<QTextLength> widths = format.columnWidthConstraints();
+    if (widths.isEmpty())
+        return;
+    const bool percentages = std::all_of(widths.begin(), widths.end(), [](const QTextLength &l) {
+        return l.type() == QTextLength::PercentageLength;
+    });
+    QList<QTextLength> even;
+    for (int i = 0; i < table->columns(); ++i)
+        even << (percentages ? QTextLength(QTextLength::PercentageLength, 100.0 / table->columns())
+                             : QTextLength(QTextLength::VariableLength, 0));
+    format.setColumnWidthConstraints(even);
+    table->setFormat(format);
+}
+
+/// Runs a change of the caret's table as one undo step.
+template <typename Change>
+void changeTable(CommandContext &context, Change change)
+{
+    QTextCursor cursor = context.control.textCursor();
+    QTextTable *table = cursor.currentTable();
+    if (!table)
+        return;
+    const CellRange range = selectedRange(cursor, table);
+    QTextCursor editor(cursor.document());
+    editor.beginEditBlock();
+    change(table, range);
+    editor.endEditBlock();
+}
+
+} // namespace
+
+bool inTable(const CommandContext &context)
+{
+    return context.control.textCursor().currentTable() != nullptr;
+}
+
+bool hasCellSelection(const CommandContext &context)
+{
+    return context.control.textCursor().hasComplexSelection();
+}
+
+void insertRowAbove(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &r) { t->insertRows(r.firstRow, 1); });
+}
+
+void insertRowBelow(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &r) { t->insertRows(r.firstRow + r.rows, 1); });
+}
+
+void insertColumnLeft(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &r) {
+        t->insertColumns(r.firstColumn, 1);
+        evenOutColumns(t);
+    });
+}
+
+void insertColumnRight(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &r) {
+        t->insertColumns(r.firstColumn + r.columns, 1);
+        evenOutColumns(t);
+    });
+}
+
+void deleteRows(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &r) {
+        // Removing every row removes the table.
+        t->removeRows(r.firstRow, r.rows);
+    });
+}
+
+void deleteColumns(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &r) {
+        const bool all = r.columns >= t->columns();
+        t->removeColumns(r.firstColumn, r.columns);
+        if (!all)
+            evenOutColumns(t);
+    });
+}
+
+void deleteTable(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &) { t->removeRows(0, t->rows()); });
+}
+
+void mergeCells(CommandContext &context, const QVariant &)
+{
+    QTextCursor cursor = context.control.textCursor();
+    QTextTable *table = cursor.currentTable();
+    if (!table || !cursor.hasComplexSelection())
+        return;
+    QTextCursor editor(cursor.document());
+    editor.beginEditBlock();
+    table->mergeCells(cursor);
+    editor.endEditBlock();
+}
+
+} // namespace richedit::table

@@ -1,0 +1,99 @@
+#include "CommandsFixture.h"
+
+#include "platform/richedit/commands/EditingCommands.h"
+
+#include <QTextTable>
+
+using namespace richedit;
+
+namespace {
+
+class TableTest : public CommandsTest {
+protected:
+    /// "x" followed by a 3 × 3 table whose cells hold "r,c", the caret in the middle cell.
+    void SetUp() override
+    {
+        setText(QStringLiteral("x"));
+        select(1, 1);
+        editing::insertTable(control, 3, 3);
+        table = control.textCursor().currentTable();
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                table->cellAt(r, c).firstCursorPosition().insertText(QStringLiteral("%1,%2").arg(r).arg(c));
+        story().clearUndoRedoStacks();
+        control.setTextCursor(table->cellAt(1, 1).firstCursorPosition());
+    }
+
+    QString cellText(int row, int column)
+    {
+        const QTextTableCell cell = table->cellAt(row, column);
+        QTextCursor cursor = cell.firstCursorPosition();
+        cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+        return cursor.selectedText();
+    }
+
+    QTextTable *table = nullptr;
+};
+
+} // namespace
+
+TEST_F(TableTest, RowsAndColumnsGoInBesideTheCaretsCellInOneUndoStep)
+{
+    const struct {
+        const char *command;
+        int rows;
+        int columns;
+        int row;    // where "1,1" is afterwards
+        int column;
+    } cases[] = {
+        {"InsertTableRowAbove", 4, 3, 2, 1},
+        {"InsertTableRowBelow", 4, 3, 1, 1},
+        {"InsertTableColumnToTheLeft", 3, 4, 1, 2},
+        {"InsertTableColumnToTheRight", 3, 4, 1, 1},
+    };
+    for (const auto &c : cases) {
+        control.setTextCursor(table->cellAt(1, 1).firstCursorPosition());
+        commands.execute(c.command);
+        EXPECT_EQ(table->rows(), c.rows) << c.command;
+        EXPECT_EQ(table->columns(), c.columns) << c.command;
+        EXPECT_EQ(cellText(c.row, c.column), QStringLiteral("1,1")) << c.command;
+        EXPECT_EQ(table->format().columnWidthConstraints().size(), table->columns()) << c.command;
+        story().undo();
+        EXPECT_EQ(table->rows(), 3) << c.command;
+        EXPECT_EQ(table->columns(), 3) << c.command;
+    }
+}
+
+TEST_F(TableTest, DeletingRowsColumnsAndTheTable)
+{
+    commands.execute(u"DeleteTableRows");
+    EXPECT_EQ(table->rows(), 2);
+    EXPECT_EQ(cellText(1, 1), QStringLiteral("2,1"));
+    control.setTextCursor(table->cellAt(0, 0).firstCursorPosition());
+    commands.execute(u"DeleteTableColumns");
+    EXPECT_EQ(table->columns(), 2);
+    EXPECT_EQ(cellText(0, 0), QStringLiteral("0,1"));
+    story().undo();
+    story().undo();
+    EXPECT_EQ(table->rows(), 3);
+    EXPECT_EQ(table->columns(), 3);
+
+    commands.execute(u"DeleteTable");
+    EXPECT_EQ(story().toPlainText().trimmed(), QStringLiteral("x"));
+    select(0, 0);
+    EXPECT_FALSE(commands.isEnabled(u"DeleteTable")) << "outside a table";
+    EXPECT_FALSE(commands.isEnabled(u"InsertTableRowAbove"));
+}
+
+TEST_F(TableTest, MergeNeedsSeveralSelectedCells)
+{
+    EXPECT_FALSE(commands.isEnabled(u"MergeTableCells"));
+    QTextCursor cursor = table->cellAt(0, 0).firstCursorPosition();
+    cursor.setPosition(table->cellAt(0, 1).firstPosition(), QTextCursor::KeepAnchor);
+    control.setTextCursor(cursor);
+    ASSERT_TRUE(commands.isEnabled(u"MergeTableCells"));
+    commands.execute(u"MergeTableCells");
+    EXPECT_EQ(table->cellAt(0, 0).columnSpan(), 2);
+    story().undo();
+    EXPECT_EQ(table->cellAt(0, 0).columnSpan(), 1);
+}
