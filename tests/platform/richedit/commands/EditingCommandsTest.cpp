@@ -196,3 +196,49 @@ TEST_F(CommandsTest, StatesChangeIsAnnouncedOnSelectionTextAndZoom)
     QTextCursor(control.mainStory()).insertText(QStringLiteral("x"));
     EXPECT_GT(announced, 0);
 }
+
+TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
+{
+    const char *const changing[] = {
+        "ChangeFontName", "ChangeFontSize", "IncreaseFontSize", "DecreaseFontSize", "ToggleFontBold",
+        "ToggleFontItalic", "ToggleFontUnderline", "ToggleFontDoubleUnderline", "ToggleFontStrikeout",
+        "ToggleFontDoubleStrikeout", "ToggleFontSubscript", "ToggleFontSuperscript", "TextHighlight",
+        "ChangeFontColor", "ShowFontForm", "ToggleBulletedList", "ToggleSimpleNumberingList", "IncrementIndent",
+        "ToggleParagraphAlignmentCenter", "ToggleParagraphAlignmentRight", "ToggleParagraphAlignmentJustify",
+        "SetSesquialteralParagraphSpacing", "SetDoubleParagraphSpacing", "ShowParagraphForm", "TextUpperCase",
+        "TextLowerCase", "PasteSelection", "CutSelection", "InsertPageBreak", "ShowInsertTableForm",
+    };
+    const QVariant arguments[] = {QStringLiteral("DejaVu Sans"), QStringLiteral("15")};
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    for (const char *name : changing) {
+        SCOPED_TRACE(name);
+        // Two paragraphs, the selection across a bold run and the paragraph end.
+        setText(QStringLiteral("Alpha beta\nGamma delta"));
+        QTextCursor run(&story());
+        run.setPosition(6);
+        run.setPosition(10, QTextCursor::KeepAnchor);
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        run.mergeCharFormat(bold);
+        story().clearUndoRedoStacks();
+        const QString before = story().toHtml();
+        select(3, 15);
+        editorDialogs.fonts.push_back(QFont(QStringLiteral("DejaVu Sans"), 20));
+        ParagraphSettings settings;
+        settings.leftIndent = 30;
+        editorDialogs.paragraphs.push_back(settings);
+        editorDialogs.tables.push_back(QSize(2, 2));
+        const QVariant argument = qstrcmp(name, "ChangeFontName") == 0 ? arguments[0]
+                                  : qstrcmp(name, "ChangeFontSize") == 0 ? arguments[1]
+                                                                         : QVariant();
+        commands.execute(name, argument);
+        ASSERT_NE(story().toHtml(), before) << "the command changed the document";
+        ASSERT_TRUE(story().isUndoAvailable());
+        story().undo();
+        EXPECT_EQ(story().toHtml(), before);
+        EXPECT_FALSE(story().isUndoAvailable()) << "exactly one undo step";
+        editorDialogs.fonts.clear();
+        editorDialogs.paragraphs.clear();
+        editorDialogs.tables.clear();
+    }
+}
