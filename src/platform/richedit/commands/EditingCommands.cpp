@@ -1,6 +1,7 @@
 #include "EditingCommands.h"
 
 #include "EditorDialogs.h"
+#include "SelectionFormat.h"
 #include "TextSearch.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/view/RichEditControl.h"
@@ -263,6 +264,21 @@ void insertTable(RichEditControl &control, int columns, int rows)
     QTextTable *table = cursor.insertTable(rows, columns, format);
     cursor.endEditBlock();
     control.setTextCursor(table->cellAt(0, 0).firstCursorPosition());
+}
+
+void showSymbolForm(CommandContext &context, const QVariant &)
+{
+    const std::optional<SymbolChoice> choice = context.dialogs.symbolForm(selectionFontFamily(context.control));
+    if (!choice || choice->symbol.isEmpty())
+        return;
+    QTextCursor cursor = context.control.textCursor();
+    QTextCharFormat format = cursor.charFormat();
+    format.setFontFamilies(QStringList{choice->family});
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.insertText(choice->symbol, format);
+    cursor.endEditBlock();
+    context.control.setTextCursor(cursor);
 }
 
 void showInsertTableForm(CommandContext &context, const QVariant &)

@@ -32,6 +32,7 @@ bool hasSearchText(const CommandContext &context);
 
 void insertPageBreak(CommandContext &context, const QVariant &);
 void insertPicture(CommandContext &context, const QVariant &path);
+void showSymbolForm(CommandContext &context, const QVariant &);
 void showInsertTableForm(CommandContext &context, const QVariant &);
 
 /// Inserts a picture file at the caret, in place of the selection, scaled down to the text

@@ -96,7 +96,7 @@ const EditorCommand commandTable[] = {
     run("InsertPicture", "Inline Picture", "Insert a picture from a file.", insertPicture),
     later("ShowBookmarkForm", "Bookmark", "Create a bookmark to assign a name to a specific point in the document."),
     later("ShowHyperlinkForm", "Hyperlink", "Create a link to a web page, a picture, an e-mail address or a place in the document."),
-    later("ShowSymbolForm", "Symbol", "Insert characters that are not on your keyboard."),
+    run("ShowSymbolForm", "Symbol", "Insert characters that are not on your keyboard.", showSymbolForm),
     run("ShowInsertTableForm", "Table", "Insert a table into the document.", showInsertTableForm),
     later("InsertTextBox", "Text Box", "Insert a text box."),
 

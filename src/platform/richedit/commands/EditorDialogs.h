@@ -26,6 +26,12 @@ struct ParagraphSettings {
     bool operator==(const ParagraphSettings &) const = default;
 };
 
+/// A character chosen in the symbol dialog, with the font that draws it.
+struct SymbolChoice {
+    QString symbol;
+    QString family;
+};
+
 /// The editor's own dialogs, behind an interface so that tests can script them.
 class EditorDialogs {
 public:
@@ -37,6 +43,8 @@ public:
     virtual std::optional<ParagraphSettings> paragraphForm(const ParagraphSettings &current, MeasurementUnit unit) = 0;
     /// Columns (width) and rows (height) of a new table; empty when cancelled.
     virtual std::optional<QSize> insertTableForm() = 0;
+    /// The symbol dialog, opened on the font `family`; empty when cancelled.
+    virtual std::optional<SymbolChoice> symbolForm(const QString &family) = 0;
     /// A picture file to insert; empty when cancelled.
     virtual std::optional<QString> pictureFile() = 0;
     /// Shows the find (or find-and-replace) window for the control; it stays open beside the editor.

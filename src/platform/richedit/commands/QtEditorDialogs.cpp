@@ -2,6 +2,7 @@
 
 #include "FindReplaceDialog.h"
 #include "ParagraphDialog.h"
+#include "SymbolDialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -59,6 +60,14 @@ std::optional<QSize> QtEditorDialogs::insertTableForm()
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return QSize(columns->value(), rows->value());
+}
+
+std::optional<SymbolChoice> QtEditorDialogs::symbolForm(const QString &family)
+{
+    SymbolDialog dialog(family, m_parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.symbol().isEmpty())
+        return std::nullopt;
+    return SymbolChoice{dialog.symbol(), dialog.family()};
 }
 
 std::optional<QString> QtEditorDialogs::pictureFile()

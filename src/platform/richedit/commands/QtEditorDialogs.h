@@ -19,6 +19,7 @@ public:
     std::optional<QFont> fontForm(const QFont &current) override;
     std::optional<ParagraphSettings> paragraphForm(const ParagraphSettings &current, MeasurementUnit unit) override;
     std::optional<QSize> insertTableForm() override;
+    std::optional<SymbolChoice> symbolForm(const QString &family) override;
     std::optional<QString> pictureFile() override;
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
     void information(const QString &text) override;

@@ -20,6 +20,7 @@ public:
     std::deque<std::optional<richedit::ParagraphSettings>> paragraphs;
     std::deque<std::optional<QSize>> tables;
     std::deque<std::optional<QString>> pictures;
+    std::deque<std::optional<richedit::SymbolChoice>> symbols;
     int findReplaceShown = 0;
     bool lastFindWasReplace = false;
     QStringList messages;
@@ -41,6 +42,7 @@ public:
         return next(paragraphs);
     }
     std::optional<QSize> insertTableForm() override { return next(tables); }
+    std::optional<richedit::SymbolChoice> symbolForm(const QString &) override { return next(symbols); }
     std::optional<QString> pictureFile() override { return next(pictures); }
     void showFindReplace(richedit::RichEditControl &, richedit::CommandSession &, bool replace) override
     {

@@ -2,6 +2,7 @@
 
 #include "platform/richedit/commands/EditingCommands.h"
 #include "platform/richedit/commands/SelectionInfo.h"
+#include "platform/richedit/commands/SymbolDialog.h"
 #include "platform/rtl/Error.h"
 #include "support/TempDir.h"
 
@@ -206,7 +207,7 @@ TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
         "ChangeFontColor", "ShowFontForm", "ToggleBulletedList", "ToggleSimpleNumberingList", "IncrementIndent",
         "ToggleParagraphAlignmentCenter", "ToggleParagraphAlignmentRight", "ToggleParagraphAlignmentJustify",
         "SetSesquialteralParagraphSpacing", "SetDoubleParagraphSpacing", "ShowParagraphForm", "TextUpperCase",
-        "TextLowerCase", "PasteSelection", "CutSelection", "InsertPageBreak", "ShowInsertTableForm",
+        "TextLowerCase", "PasteSelection", "CutSelection", "InsertPageBreak", "ShowInsertTableForm", "ShowSymbolForm",
     };
     const QVariant arguments[] = {QStringLiteral("DejaVu Sans"), QStringLiteral("15")};
     QApplication::clipboard()->setText(QStringLiteral("clip"));
@@ -228,6 +229,7 @@ TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
         settings.leftIndent = 30;
         editorDialogs.paragraphs.push_back(settings);
         editorDialogs.tables.push_back(QSize(2, 2));
+        editorDialogs.symbols.push_back(SymbolChoice{QStringLiteral("\u2192"), QStringLiteral("DejaVu Sans")});
         const QVariant argument = qstrcmp(name, "ChangeFontName") == 0 ? arguments[0]
                                   : qstrcmp(name, "ChangeFontSize") == 0 ? arguments[1]
                                                                          : QVariant();
@@ -240,5 +242,26 @@ TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
         editorDialogs.fonts.clear();
         editorDialogs.paragraphs.clear();
         editorDialogs.tables.clear();
+        editorDialogs.symbols.clear();
+    }
+}
+
+TEST_F(CommandsTest, SymbolGoesInAtTheCaretInItsFont)
+{
+    setText(QStringLiteral("ab"));
+    select(1, 1);
+    editorDialogs.symbols.push_back(SymbolChoice{QStringLiteral("\u03a9"), QStringLiteral("DejaVu Sans")});
+    commands.execute(u"ShowSymbolForm");
+    EXPECT_EQ(story().toPlainText(), QStringLiteral("a\u03a9b"));
+    EXPECT_EQ(formatAt(1).fontFamilies().toStringList().value(0), QStringLiteral("DejaVu Sans"));
+    commands.execute(u"ShowSymbolForm"); // cancelled
+    EXPECT_EQ(story().toPlainText(), QStringLiteral("a\u03a9b"));
+}
+
+TEST(SymbolBlocks, RangesAreOrderedAndPrintable)
+{
+    for (const UnicodeBlock &block : richedit::symbolBlocks()) {
+        EXPECT_LT(block.first, block.last) << block.name;
+        EXPECT_TRUE(QChar::isPrint(block.first)) << block.name;
     }
 }
