@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QImageReader>
 #include <QMessageBox>
@@ -67,7 +68,9 @@ std::optional<SymbolChoice> QtEditorDialogs::symbolForm(const QString &family)
     SymbolDialog dialog(family, m_parent);
     if (dialog.exec() != QDialog::Accepted || dialog.symbol().isEmpty())
         return std::nullopt;
-    return SymbolChoice{dialog.symbol(), dialog.family()};
+    // The font box shows the installed font that stands in for the name; keep the name then.
+    const QString chosen = dialog.family() == QFontInfo(QFont(family)).family() ? family : dialog.family();
+    return SymbolChoice{dialog.symbol(), chosen};
 }
 
 std::optional<QString> QtEditorDialogs::pictureFile()
