@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QMenu>
 
 namespace commands {
 namespace {
@@ -64,6 +65,11 @@ void RibbonBinding::build(const RibbonHandlers &handlers)
         }
         }
     }
+    // A menu that nothing has filled yet (the ready-made characters fill theirs) would open
+    // empty; it stays disabled until its entries arrive.
+    for (ribbon::RibbonItem *item : m_ribbon.findChildren<ribbon::RibbonItem *>())
+        if (item->dropDown() && item->dropDown()->actions().isEmpty())
+            item->setEnabled(false);
 }
 
 void RibbonBinding::bindItem(ribbon::RibbonItem *item, const RibbonEntry &entry, const RibbonHandlers &handlers)

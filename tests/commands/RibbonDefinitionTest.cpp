@@ -196,6 +196,14 @@ TEST_F(RibbonFixture, StartStateOfTheLayout)
     }
 }
 
+TEST_F(RibbonFixture, EmptyMenusWaitDisabledForTheirEntries)
+{
+    for (const char *name : {"bVlozeniHotoveZnakyZavorky", "bVlozeniHotoveZnakySmajlici"})
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    EXPECT_TRUE(item("bVlozenitextHotoveZnaky")->isEnabled());
+    EXPECT_TRUE(item("bSouborRadkovani")->isEnabled());
+}
+
 TEST_F(RibbonFixture, OnlyPlainTextPasteHasAShortcut)
 {
     for (const RibbonEntry &entry : ribbonDefinition()) {
