@@ -4,6 +4,7 @@
 #include "platform/ribbon/Ribbon.h"
 #include "platform/richedit/commands/CharacterCommands.h"
 #include "platform/richedit/commands/EditorCommands.h"
+#include "platform/richedit/view/RichEditControl.h"
 #include "platform/ui/HandlerGuard.h"
 
 #include <QComboBox>
@@ -105,8 +106,11 @@ void RibbonBinding::bindItem(ribbon::RibbonItem *item, const RibbonEntry &entry,
     switch (entry.binding) {
     case Binding::Command:
         m_bound.push_back({item, command, bool(entry.marks & Toggle)});
-        connect(item, &ribbon::RibbonItem::executed, this, [this, command](const QVariant &value) {
+        connect(item, &ribbon::RibbonItem::executed, this, [this, command, item](const QVariant &value) {
             ui::guarded(m_dialogs, [&] { m_commands.execute(*command, value); });
+            // After a font or size typed into a box, typing goes on in the document.
+            if (item->comboBox())
+                m_commands.control().setFocus();
         });
         break;
     case Binding::Handler: {

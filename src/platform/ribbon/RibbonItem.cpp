@@ -80,7 +80,8 @@ void RibbonItem::setValue(const QVariant &value)
 {
     if (m_combo) {
         const QString text = value.toString();
-        if (m_combo->currentText() == text)
+        // Never overwrite what the user is typing.
+        if (m_combo->currentText() == text || (m_combo->lineEdit() && m_combo->lineEdit()->hasFocus()))
             return;
         const QSignalBlocker block(m_combo);
         const int index = m_combo->findText(text);
