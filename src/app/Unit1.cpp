@@ -52,7 +52,12 @@ TForm1::TForm1(ui::Dialogs &dialogs, const QStringList &arguments, QWidget *pare
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The commands work on the editor, which goes with the other child widgets.
+    delete ribbonBinding;
+    delete editorCommands;
+}
 
 void TForm1::attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoaplikaci *oAplikaci)
 {
