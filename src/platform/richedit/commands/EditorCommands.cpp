@@ -2,6 +2,7 @@
 
 #include "CharacterCommands.h"
 #include "EditingCommands.h"
+#include "HyperlinkCommands.h"
 #include "ParagraphCommands.h"
 #include "TableCommands.h"
 #include "platform/richedit/view/RichEditControl.h"
@@ -95,7 +96,7 @@ const EditorCommand commandTable[] = {
     run("InsertPageBreak", "Page", "Start the next page at the current position.", insertPageBreak),
     run("InsertPicture", "Inline Picture", "Insert a picture from a file.", insertPicture),
     later("ShowBookmarkForm", "Bookmark", "Create a bookmark to assign a name to a specific point in the document."),
-    later("ShowHyperlinkForm", "Hyperlink", "Create a link to a web page, a picture, an e-mail address or a place in the document."),
+    run("ShowHyperlinkForm", "Hyperlink", "Create a link to a web page, a picture, an e-mail address or a place in the document.", hyperlink::showHyperlinkForm),
     run("ShowSymbolForm", "Symbol", "Insert characters that are not on your keyboard.", showSymbolForm),
     run("ShowInsertTableForm", "Table", "Insert a table into the document.", showInsertTableForm),
     later("InsertTextBox", "Text Box", "Insert a text box."),
@@ -247,6 +248,7 @@ EditorCommands::EditorCommands(RichEditControl &control, EditorDialogs &dialogs,
     });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditorCommands::stateChanged);
     followStory();
+    new hyperlink::LinkOpener(control, dialogs);
 }
 
 void EditorCommands::followStory()

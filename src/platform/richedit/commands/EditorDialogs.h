@@ -32,6 +32,12 @@ struct SymbolChoice {
     QString family;
 };
 
+/// A hyperlink: the text shown and the address it opens. An empty address removes the link.
+struct HyperlinkSettings {
+    QString text;
+    QString address;
+};
+
 /// The editor's own dialogs, behind an interface so that tests can script them.
 class EditorDialogs {
 public:
@@ -45,6 +51,10 @@ public:
     virtual std::optional<QSize> insertTableForm() = 0;
     /// The symbol dialog, opened on the font `family`; empty when cancelled.
     virtual std::optional<SymbolChoice> symbolForm(const QString &family) = 0;
+    /// The hyperlink dialog; empty when cancelled.
+    virtual std::optional<HyperlinkSettings> hyperlinkForm(const HyperlinkSettings &current) = 0;
+    /// Opens a hyperlink's address with the desktop's program for it.
+    virtual void openLink(const QString &address) = 0;
     /// A picture file to insert; empty when cancelled.
     virtual std::optional<QString> pictureFile() = 0;
     /// Shows the find (or find-and-replace) window for the control; it stays open beside the editor.

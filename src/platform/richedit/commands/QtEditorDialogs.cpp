@@ -4,7 +4,11 @@
 #include "ParagraphDialog.h"
 #include "SymbolDialog.h"
 
+#include <QDesktopServices>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -71,6 +75,43 @@ std::optional<SymbolChoice> QtEditorDialogs::symbolForm(const QString &family)
     // The font box shows the installed font that stands in for the name; keep the name then.
     const QString chosen = dialog.family() == QFontInfo(QFont(family)).family() ? family : dialog.family();
     return SymbolChoice{dialog.symbol(), chosen};
+}
+
+std::optional<HyperlinkSettings> QtEditorDialogs::hyperlinkForm(const HyperlinkSettings &current)
+{
+    QDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("HyperlinkDialog"));
+    dialog.setWindowTitle(QStringLiteral("Hyperlink"));
+    auto *text = new QLineEdit(current.text, &dialog);
+    auto *address = new QLineEdit(current.address, &dialog);
+    address->setPlaceholderText(QStringLiteral("https://… or mailto:…"));
+    address->setMinimumWidth(360);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Text to display:"), text);
+    form->addRow(QStringLiteral("Address:"), address);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    bool remove = false;
+    if (!current.address.isEmpty()) {
+        QPushButton *removeButton = buttons->addButton(QStringLiteral("Remove Link"), QDialogButtonBox::DestructiveRole);
+        QObject::connect(removeButton, &QPushButton::clicked, &dialog, [&] {
+            remove = true;
+            dialog.accept();
+        });
+    }
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    address->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return HyperlinkSettings{text->text(), remove ? QString() : address->text().trimmed()};
+}
+
+void QtEditorDialogs::openLink(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 std::optional<QString> QtEditorDialogs::pictureFile()

@@ -20,6 +20,8 @@ public:
     std::optional<ParagraphSettings> paragraphForm(const ParagraphSettings &current, MeasurementUnit unit) override;
     std::optional<QSize> insertTableForm() override;
     std::optional<SymbolChoice> symbolForm(const QString &family) override;
+    std::optional<HyperlinkSettings> hyperlinkForm(const HyperlinkSettings &current) override;
+    void openLink(const QString &address) override;
     std::optional<QString> pictureFile() override;
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
     void information(const QString &text) override;

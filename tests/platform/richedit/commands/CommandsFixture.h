@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <vector>
 
 /// Scripted editor dialogs: each call takes the next queued answer, cancelled when none is left.
 class FakeEditorDialogs final : public richedit::EditorDialogs {
@@ -21,6 +22,9 @@ public:
     std::deque<std::optional<QSize>> tables;
     std::deque<std::optional<QString>> pictures;
     std::deque<std::optional<richedit::SymbolChoice>> symbols;
+    std::deque<std::optional<richedit::HyperlinkSettings>> hyperlinks;
+    std::vector<richedit::HyperlinkSettings> hyperlinkFormsShown;
+    QStringList openedLinks;
     int findReplaceShown = 0;
     bool lastFindWasReplace = false;
     QStringList messages;
@@ -44,6 +48,12 @@ public:
     std::optional<QSize> insertTableForm() override { return next(tables); }
     std::optional<richedit::SymbolChoice> symbolForm(const QString &) override { return next(symbols); }
     std::optional<QString> pictureFile() override { return next(pictures); }
+    std::optional<richedit::HyperlinkSettings> hyperlinkForm(const richedit::HyperlinkSettings &current) override
+    {
+        hyperlinkFormsShown.push_back(current);
+        return next(hyperlinks);
+    }
+    void openLink(const QString &address) override { openedLinks << address; }
     void showFindReplace(richedit::RichEditControl &, richedit::CommandSession &, bool replace) override
     {
         ++findReplaceShown;

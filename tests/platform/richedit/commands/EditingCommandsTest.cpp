@@ -207,7 +207,7 @@ TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
         "ChangeFontColor", "ShowFontForm", "ToggleBulletedList", "ToggleSimpleNumberingList", "IncrementIndent",
         "ToggleParagraphAlignmentCenter", "ToggleParagraphAlignmentRight", "ToggleParagraphAlignmentJustify",
         "SetSesquialteralParagraphSpacing", "SetDoubleParagraphSpacing", "ShowParagraphForm", "TextUpperCase",
-        "TextLowerCase", "PasteSelection", "CutSelection", "InsertPageBreak", "ShowInsertTableForm", "ShowSymbolForm",
+        "TextLowerCase", "PasteSelection", "CutSelection", "InsertPageBreak", "ShowInsertTableForm", "ShowSymbolForm", "ShowHyperlinkForm",
     };
     const QVariant arguments[] = {QStringLiteral("DejaVu Sans"), QStringLiteral("15")};
     QApplication::clipboard()->setText(QStringLiteral("clip"));
@@ -230,6 +230,7 @@ TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
         editorDialogs.paragraphs.push_back(settings);
         editorDialogs.tables.push_back(QSize(2, 2));
         editorDialogs.symbols.push_back(SymbolChoice{QStringLiteral("\u2192"), QStringLiteral("DejaVu Sans")});
+        editorDialogs.hyperlinks.push_back(HyperlinkSettings{QString(), QStringLiteral("https://example.org")});
         const QVariant argument = qstrcmp(name, "ChangeFontName") == 0 ? arguments[0]
                                   : qstrcmp(name, "ChangeFontSize") == 0 ? arguments[1]
                                                                          : QVariant();
@@ -243,6 +244,7 @@ TEST_F(CommandsTest, EveryChangeOfTheDocumentIsUndoneInOneStep)
         editorDialogs.paragraphs.clear();
         editorDialogs.tables.clear();
         editorDialogs.symbols.clear();
+        editorDialogs.hyperlinks.clear();
     }
 }
 
