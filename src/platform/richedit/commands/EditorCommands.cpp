@@ -1,5 +1,6 @@
 #include "EditorCommands.h"
 
+#include "Bookmarks.h"
 #include "CharacterCommands.h"
 #include "EditingCommands.h"
 #include "HyperlinkCommands.h"
@@ -95,7 +96,7 @@ const EditorCommand commandTable[] = {
     later("InsertPageCountField", "Page Count", "Insert the total number of pages."),
     run("InsertPageBreak", "Page", "Start the next page at the current position.", insertPageBreak),
     run("InsertPicture", "Inline Picture", "Insert a picture from a file.", insertPicture),
-    later("ShowBookmarkForm", "Bookmark", "Create a bookmark to assign a name to a specific point in the document."),
+    run("ShowBookmarkForm", "Bookmark", "Create a bookmark to assign a name to a specific point in the document.", bookmarks::showBookmarkForm),
     run("ShowHyperlinkForm", "Hyperlink", "Create a link to a web page, a picture, an e-mail address or a place in the document.", hyperlink::showHyperlinkForm),
     run("ShowSymbolForm", "Symbol", "Insert characters that are not on your keyboard.", showSymbolForm),
     run("ShowInsertTableForm", "Table", "Insert a table into the document.", showInsertTableForm),

@@ -55,6 +55,8 @@ public:
     virtual std::optional<HyperlinkSettings> hyperlinkForm(const HyperlinkSettings &current) = 0;
     /// Opens a hyperlink's address with the desktop's program for it.
     virtual void openLink(const QString &address) = 0;
+    /// The bookmark dialog over the control's document.
+    virtual void showBookmarks(RichEditControl &control) = 0;
     /// A picture file to insert; empty when cancelled.
     virtual std::optional<QString> pictureFile() = 0;
     /// Shows the find (or find-and-replace) window for the control; it stays open beside the editor.

@@ -1,5 +1,6 @@
 #include "QtEditorDialogs.h"
 
+#include "BookmarkDialog.h"
 #include "FindReplaceDialog.h"
 #include "ParagraphDialog.h"
 #include "SymbolDialog.h"
@@ -112,6 +113,12 @@ std::optional<HyperlinkSettings> QtEditorDialogs::hyperlinkForm(const HyperlinkS
 void QtEditorDialogs::openLink(const QString &address)
 {
     QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+void QtEditorDialogs::showBookmarks(RichEditControl &control)
+{
+    BookmarkDialog dialog(control, m_parent);
+    dialog.exec();
 }
 
 std::optional<QString> QtEditorDialogs::pictureFile()

@@ -22,6 +22,7 @@ public:
     std::optional<SymbolChoice> symbolForm(const QString &family) override;
     std::optional<HyperlinkSettings> hyperlinkForm(const HyperlinkSettings &current) override;
     void openLink(const QString &address) override;
+    void showBookmarks(RichEditControl &control) override;
     std::optional<QString> pictureFile() override;
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
     void information(const QString &text) override;

@@ -54,6 +54,8 @@ public:
         return next(hyperlinks);
     }
     void openLink(const QString &address) override { openedLinks << address; }
+    void showBookmarks(richedit::RichEditControl &) override { ++bookmarkFormsShown; }
+    int bookmarkFormsShown = 0;
     void showFindReplace(richedit::RichEditControl &, richedit::CommandSession &, bool replace) override
     {
         ++findReplaceShown;
