@@ -2,6 +2,7 @@
 
 #include "platform/richedit/view/RichEditControl.h"
 
+#include <QTextBlock>
 #include <QTextTable>
 
 namespace richedit::table {
@@ -135,6 +136,44 @@ void mergeCells(CommandContext &context, const QVariant &)
     editor.beginEditBlock();
     table->mergeCells(cursor);
     editor.endEditBlock();
+}
+
+void alignCells(CommandContext &context, QTextCharFormat::VerticalAlignment vertical, Qt::Alignment horizontal)
+{
+    changeTable(context, [&](QTextTable *t, const CellRange &r) {
+        QTextCursor editor(t->document());
+        for (int row = r.firstRow; row < r.firstRow + r.rows; ++row) {
+            for (int column = r.firstColumn; column < r.firstColumn + r.columns; ++column) {
+                QTextTableCell cell = t->cellAt(row, column);
+                QTextTableCellFormat format = cell.format().toTableCellFormat();
+                format.setVerticalAlignment(vertical);
+                cell.setFormat(format);
+                for (QTextBlock block = t->document()->findBlock(cell.firstPosition());
+                     block.isValid() && block.position() <= cell.lastPosition(); block = block.next()) {
+                    QTextBlockFormat blockFormat = block.blockFormat();
+                    blockFormat.setAlignment(horizontal);
+                    editor.setPosition(block.position());
+                    editor.setBlockFormat(blockFormat);
+                }
+            }
+        }
+    });
+}
+
+bool hasCellAlignment(const CommandContext &context, QTextCharFormat::VerticalAlignment vertical,
+                      Qt::Alignment horizontal)
+{
+    const QTextCursor cursor = context.control.textCursor();
+    const QTextTable *table = cursor.currentTable();
+    if (!table)
+        return false;
+    QTextCharFormat::VerticalAlignment cellVertical = table->cellAt(cursor).format().verticalAlignment();
+    if (cellVertical == QTextCharFormat::AlignNormal)
+        cellVertical = QTextCharFormat::AlignTop;
+    Qt::Alignment blockHorizontal = cursor.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    if (blockHorizontal == Qt::AlignLeading || blockHorizontal == Qt::AlignAbsolute)
+        blockHorizontal = Qt::AlignLeft;
+    return cellVertical == vertical && blockHorizontal == horizontal;
 }
 
 } // namespace richedit::table

@@ -2,6 +2,8 @@
 
 #include "EditorCommand.h"
 
+#include <QTextCharFormat>
+
 namespace richedit::table {
 
 // Rows, columns and cells of the table that holds the caret. Each change is one undo step;
@@ -18,5 +20,24 @@ void deleteRows(CommandContext &context, const QVariant &);
 void deleteColumns(CommandContext &context, const QVariant &);
 void deleteTable(CommandContext &context, const QVariant &);
 void mergeCells(CommandContext &context, const QVariant &);
+
+/// The selected cells' text placed at one of nine positions: vertically in the cell, and
+/// horizontally by the alignment of the cells' paragraphs.
+void alignCells(CommandContext &context, QTextCharFormat::VerticalAlignment vertical, Qt::Alignment horizontal);
+/// Whether the caret's cell has that placement.
+bool hasCellAlignment(const CommandContext &context, QTextCharFormat::VerticalAlignment vertical,
+                      Qt::Alignment horizontal);
+
+template <QTextCharFormat::VerticalAlignment V, Qt::AlignmentFlag H>
+void alignCellsAt(CommandContext &context, const QVariant &)
+{
+    alignCells(context, V, H);
+}
+
+template <QTextCharFormat::VerticalAlignment V, Qt::AlignmentFlag H>
+bool isCellAlignedAt(const CommandContext &context)
+{
+    return hasCellAlignment(context, V, H);
+}
 
 } // namespace richedit::table

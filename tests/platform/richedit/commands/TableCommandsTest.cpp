@@ -97,3 +97,45 @@ TEST_F(TableTest, MergeNeedsSeveralSelectedCells)
     story().undo();
     EXPECT_EQ(table->cellAt(0, 0).columnSpan(), 1);
 }
+
+TEST_F(TableTest, CellAlignmentsPlaceTheTextAndExactlyOneIsPressed)
+{
+    const struct {
+        const char *command;
+        QTextCharFormat::VerticalAlignment vertical;
+        Qt::Alignment horizontal;
+    } cases[] = {
+        {"ToggleTableCellsTopLeftAlignment", QTextCharFormat::AlignTop, Qt::AlignLeft},
+        {"ToggleTableCellsMiddleLeftAlignment", QTextCharFormat::AlignMiddle, Qt::AlignLeft},
+        {"ToggleTableCellsBottomLeftAlignment", QTextCharFormat::AlignBottom, Qt::AlignLeft},
+        {"ToggleTableCellsTopCenterAlignment", QTextCharFormat::AlignTop, Qt::AlignHCenter},
+        {"ToggleTableCellsMiddleCenterAlignment", QTextCharFormat::AlignMiddle, Qt::AlignHCenter},
+        {"ToggleTableCellsBottomCenterAlignment", QTextCharFormat::AlignBottom, Qt::AlignHCenter},
+        {"ToggleTableCellsTopRightAlignment", QTextCharFormat::AlignTop, Qt::AlignRight},
+        {"ToggleTableCellsMiddleRightAlignment", QTextCharFormat::AlignMiddle, Qt::AlignRight},
+        {"ToggleTableCellsBottomRightAlignment", QTextCharFormat::AlignBottom, Qt::AlignRight},
+    };
+    EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsTopLeftAlignment")) << "a new cell";
+    for (const auto &c : cases) {
+        // Two cells of the middle row selected.
+        QTextCursor cursor = table->cellAt(1, 0).firstCursorPosition();
+        cursor.setPosition(table->cellAt(1, 1).firstPosition(), QTextCursor::KeepAnchor);
+        control.setTextCursor(cursor);
+        commands.execute(c.command);
+        for (int column : {0, 1}) {
+            const QTextTableCell cell = table->cellAt(1, column);
+            EXPECT_EQ(cell.format().verticalAlignment(), c.vertical) << c.command;
+            EXPECT_EQ(story().findBlock(cell.firstPosition()).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                      c.horizontal)
+                << c.command;
+        }
+        EXPECT_EQ(table->cellAt(1, 2).format().verticalAlignment(), QTextCharFormat::AlignNormal)
+            << "the third cell is not selected";
+        control.setTextCursor(table->cellAt(1, 1).firstCursorPosition());
+        for (const auto &other : cases)
+            EXPECT_EQ(commands.isChecked(other.command), &other == &c) << c.command << " / " << other.command;
+    }
+    story().undo();
+    control.setTextCursor(table->cellAt(1, 1).firstCursorPosition());
+    EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsMiddleRightAlignment")) << "one undo step per alignment";
+}
