@@ -191,16 +191,16 @@ const EditorCommand commandTable[] = {
     later("ClosePageHeaderFooter", "Close Header and Footer", "Close the header and footer and return to the document."),
 
     // Table design.
-    later("ToggleTableCellsBottomBorder", "Bottom Border", "Show or hide the bottom border of the selected cells."),
-    later("ToggleTableCellsTopBorder", "Top Border", "Show or hide the top border of the selected cells."),
-    later("ToggleTableCellsLeftBorder", "Left Border", "Show or hide the left border of the selected cells."),
-    later("ToggleTableCellsRightBorder", "Right Border", "Show or hide the right border of the selected cells."),
-    later("ResetTableCellsBorders", "No Border", "Remove all borders of the selected cells."),
-    later("ToggleTableCellsAllBorders", "All Borders", "Show or hide all borders of the selected cells."),
-    later("ToggleTableCellsOutsideBorder", "Outside Borders", "Show or hide the outside borders of the selected cells."),
-    later("ToggleTableCellsInsideBorder", "Inside Borders", "Show or hide the inside borders of the selected cells."),
-    later("ToggleTableCellsInsideHorizontalBorder", "Inside Horizontal Border", "Show or hide the inside horizontal borders of the selected cells."),
-    later("ToggleTableCellsInsideVerticalBorder", "Inside Vertical Border", "Show or hide the inside vertical borders of the selected cells."),
+    run("ToggleTableCellsBottomBorder", "Bottom Border", "Show or hide the bottom border of the selected cells.", toggleBordersOf<BorderSet::Bottom>, inTable, hasBordersOf<BorderSet::Bottom>),
+    run("ToggleTableCellsTopBorder", "Top Border", "Show or hide the top border of the selected cells.", toggleBordersOf<BorderSet::Top>, inTable, hasBordersOf<BorderSet::Top>),
+    run("ToggleTableCellsLeftBorder", "Left Border", "Show or hide the left border of the selected cells.", toggleBordersOf<BorderSet::Left>, inTable, hasBordersOf<BorderSet::Left>),
+    run("ToggleTableCellsRightBorder", "Right Border", "Show or hide the right border of the selected cells.", toggleBordersOf<BorderSet::Right>, inTable, hasBordersOf<BorderSet::Right>),
+    run("ResetTableCellsBorders", "No Border", "Remove all borders of the selected cells.", toggleBordersOf<BorderSet::None>, inTable, hasBordersOf<BorderSet::None>),
+    run("ToggleTableCellsAllBorders", "All Borders", "Show or hide all borders of the selected cells.", toggleBordersOf<BorderSet::All>, inTable, hasBordersOf<BorderSet::All>),
+    run("ToggleTableCellsOutsideBorder", "Outside Borders", "Show or hide the outside borders of the selected cells.", toggleBordersOf<BorderSet::Outside>, inTable, hasBordersOf<BorderSet::Outside>),
+    run("ToggleTableCellsInsideBorder", "Inside Borders", "Show or hide the inside borders of the selected cells.", toggleBordersOf<BorderSet::Inside>, inTable, hasBordersOf<BorderSet::Inside>),
+    run("ToggleTableCellsInsideHorizontalBorder", "Inside Horizontal Border", "Show or hide the inside horizontal borders of the selected cells.", toggleBordersOf<BorderSet::InsideHorizontal>, inTable, hasBordersOf<BorderSet::InsideHorizontal>),
+    run("ToggleTableCellsInsideVerticalBorder", "Inside Vertical Border", "Show or hide the inside vertical borders of the selected cells.", toggleBordersOf<BorderSet::InsideVertical>, inTable, hasBordersOf<BorderSet::InsideVertical>),
     later("TableStylesGallery", "Table Styles", "Choose a style for the table."),
 
     // Table layout.

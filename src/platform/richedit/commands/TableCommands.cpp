@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextTable>
 
+#include <vector>
+
 namespace richedit::table {
 namespace {
 
@@ -136,6 +138,121 @@ void mergeCells(CommandContext &context, const QVariant &)
     editor.beginEditBlock();
     table->mergeCells(cursor);
     editor.endEditBlock();
+}
+
+namespace {
+
+enum class Edge { Top, Bottom, Left, Right };
+
+struct CellEdge {
+    int row;
+    int column;
+    Edge edge;
+};
+
+constexpr qreal defaultBorderWidth = 0.5;
+
+/// The cell edges a border set means within the range. Neighbouring cells share an inner edge,
+/// so both sides of it are listed.
+std::vector<CellEdge> edgesOf(BorderSet set, const CellRange &r)
+{
+    const int lastRow = r.firstRow + r.rows - 1;
+    const int lastColumn = r.firstColumn + r.columns - 1;
+    std::vector<CellEdge> edges;
+    for (int row = r.firstRow; row <= lastRow; ++row) {
+        for (int column = r.firstColumn; column <= lastColumn; ++column) {
+            const bool top = row == r.firstRow, bottom = row == lastRow;
+            const bool left = column == r.firstColumn, right = column == lastColumn;
+            const auto add = [&](Edge edge, bool wanted) {
+                if (wanted)
+                    edges.push_back({row, column, edge});
+            };
+            const bool all = set == BorderSet::All || set == BorderSet::None;
+            add(Edge::Top, all || (top && (set == BorderSet::Top || set == BorderSet::Outside))
+                               || (!top && (set == BorderSet::Inside || set == BorderSet::InsideHorizontal)));
+            add(Edge::Bottom, all || (bottom && (set == BorderSet::Bottom || set == BorderSet::Outside))
+                                  || (!bottom && (set == BorderSet::Inside || set == BorderSet::InsideHorizontal)));
+            add(Edge::Left, all || (left && (set == BorderSet::Left || set == BorderSet::Outside))
+                                || (!left && (set == BorderSet::Inside || set == BorderSet::InsideVertical)));
+            add(Edge::Right, all || (right && (set == BorderSet::Right || set == BorderSet::Outside))
+                                 || (!right && (set == BorderSet::Inside || set == BorderSet::InsideVertical)));
+        }
+    }
+    return edges;
+}
+
+QTextFormat::Property widthProperty(Edge edge)
+{
+    switch (edge) {
+    case Edge::Top: return QTextFormat::TableCellTopBorder;
+    case Edge::Bottom: return QTextFormat::TableCellBottomBorder;
+    case Edge::Left: return QTextFormat::TableCellLeftBorder;
+    case Edge::Right: return QTextFormat::TableCellRightBorder;
+    }
+    return QTextFormat::TableCellTopBorder;
+}
+
+/// A cell edge without a border of its own shows the table's border.
+bool edgeOn(const QTextTable *table, const CellEdge &e)
+{
+    const QTextTableCellFormat format = table->cellAt(e.row, e.column).format().toTableCellFormat();
+    const QTextFormat::Property property = widthProperty(e.edge);
+    return format.hasProperty(property) ? format.doubleProperty(property) > 0 : table->format().border() > 0;
+}
+
+void setEdge(QTextTable *table, const CellEdge &e, bool on)
+{
+    QTextTableCell cell = table->cellAt(e.row, e.column);
+    QTextTableCellFormat format = cell.format().toTableCellFormat();
+    const qreal width = on ? std::max(defaultBorderWidth, table->format().border()) : 0;
+    const QBrush brush(Qt::black);
+    switch (e.edge) {
+    case Edge::Top:
+        format.setTopBorder(width);
+        format.setTopBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setTopBorderBrush(brush);
+        break;
+    case Edge::Bottom:
+        format.setBottomBorder(width);
+        format.setBottomBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBottomBorderBrush(brush);
+        break;
+    case Edge::Left:
+        format.setLeftBorder(width);
+        format.setLeftBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setLeftBorderBrush(brush);
+        break;
+    case Edge::Right:
+        format.setRightBorder(width);
+        format.setRightBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setRightBorderBrush(brush);
+        break;
+    }
+    cell.setFormat(format);
+}
+
+} // namespace
+
+void toggleBorders(CommandContext &context, BorderSet set)
+{
+    const bool on = set != BorderSet::None && !hasBorders(context, set);
+    changeTable(context, [&](QTextTable *t, const CellRange &r) {
+        for (const CellEdge &e : edgesOf(set, r))
+            setEdge(t, e, on);
+    });
+}
+
+bool hasBorders(const CommandContext &context, BorderSet set)
+{
+    const QTextCursor cursor = context.control.textCursor();
+    const QTextTable *table = cursor.currentTable();
+    if (!table)
+        return false;
+    const std::vector<CellEdge> edges = edgesOf(set, selectedRange(cursor, const_cast<QTextTable *>(table)));
+    if (edges.empty())
+        return false;
+    const bool wanted = set != BorderSet::None;
+    return std::all_of(edges.begin(), edges.end(), [&](const CellEdge &e) { return edgeOn(table, e) == wanted; });
 }
 
 void alignCells(CommandContext &context, QTextCharFormat::VerticalAlignment vertical, Qt::Alignment horizontal)

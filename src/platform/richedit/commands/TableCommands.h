@@ -21,6 +21,27 @@ void deleteColumns(CommandContext &context, const QVariant &);
 void deleteTable(CommandContext &context, const QVariant &);
 void mergeCells(CommandContext &context, const QVariant &);
 
+/// Which borders of the selected cells a border command means.
+enum class BorderSet { Bottom, Top, Left, Right, None, All, Outside, Inside, InsideHorizontal, InsideVertical };
+
+/// Turns the set's borders on, or off when all of them are on already; `None` turns every
+/// border of the selected cells off.
+void toggleBorders(CommandContext &context, BorderSet set);
+/// Whether all the set's borders are on (for `None`: all off).
+bool hasBorders(const CommandContext &context, BorderSet set);
+
+template <BorderSet S>
+void toggleBordersOf(CommandContext &context, const QVariant &)
+{
+    toggleBorders(context, S);
+}
+
+template <BorderSet S>
+bool hasBordersOf(const CommandContext &context)
+{
+    return hasBorders(context, S);
+}
+
 /// The selected cells' text placed at one of nine positions: vertically in the cell, and
 /// horizontally by the alignment of the cells' paragraphs.
 void alignCells(CommandContext &context, QTextCharFormat::VerticalAlignment vertical, Qt::Alignment horizontal);

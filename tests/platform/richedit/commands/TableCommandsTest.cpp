@@ -139,3 +139,42 @@ TEST_F(TableTest, CellAlignmentsPlaceTheTextAndExactlyOneIsPressed)
     control.setTextCursor(table->cellAt(1, 1).firstCursorPosition());
     EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsMiddleRightAlignment")) << "one undo step per alignment";
 }
+
+TEST_F(TableTest, BorderCommandsToggleTheEdgesOfTheSelectedCells)
+{
+    // The top-left 2 x 2 cells selected.
+    QTextCursor cursor = table->cellAt(0, 0).firstCursorPosition();
+    cursor.setPosition(table->cellAt(1, 1).firstPosition(), QTextCursor::KeepAnchor);
+    control.setTextCursor(cursor);
+    const auto width = [this](int row, int column, QTextFormat::Property edge) {
+        const QTextTableCellFormat f = table->cellAt(row, column).format().toTableCellFormat();
+        return f.hasProperty(edge) ? f.doubleProperty(edge) : -1.0; // -1: the table's own border
+    };
+    EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsAllBorders")) << "a new table has all its borders";
+    commands.execute(u"ResetTableCellsBorders");
+    EXPECT_TRUE(commands.isChecked(u"ResetTableCellsBorders"));
+    EXPECT_FALSE(commands.isChecked(u"ToggleTableCellsBottomBorder"));
+    EXPECT_EQ(width(0, 0, QTextFormat::TableCellRightBorder), 0);
+    EXPECT_EQ(width(2, 2, QTextFormat::TableCellTopBorder), -1) << "cells outside the selection keep theirs";
+
+    commands.execute(u"ToggleTableCellsBottomBorder");
+    EXPECT_GT(width(1, 0, QTextFormat::TableCellBottomBorder), 0);
+    EXPECT_GT(width(1, 1, QTextFormat::TableCellBottomBorder), 0);
+    EXPECT_EQ(width(0, 0, QTextFormat::TableCellBottomBorder), 0) << "only the bottom edge of the selection";
+    EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsBottomBorder"));
+    EXPECT_FALSE(commands.isChecked(u"ToggleTableCellsOutsideBorder"));
+
+    commands.execute(u"ToggleTableCellsInsideVerticalBorder");
+    EXPECT_GT(width(0, 0, QTextFormat::TableCellRightBorder), 0);
+    EXPECT_GT(width(0, 1, QTextFormat::TableCellLeftBorder), 0);
+    EXPECT_EQ(width(0, 0, QTextFormat::TableCellLeftBorder), 0);
+    commands.execute(u"ToggleTableCellsInsideVerticalBorder"); // and off again
+    EXPECT_EQ(width(0, 0, QTextFormat::TableCellRightBorder), 0);
+
+    commands.execute(u"ToggleTableCellsOutsideBorder");
+    EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsOutsideBorder"));
+    EXPECT_TRUE(commands.isChecked(u"ToggleTableCellsTopBorder"));
+    EXPECT_FALSE(commands.isChecked(u"ToggleTableCellsInsideBorder"));
+    story().undo();
+    EXPECT_FALSE(commands.isChecked(u"ToggleTableCellsOutsideBorder")) << "one undo step";
+}
