@@ -227,9 +227,9 @@ const EditorCommand commandTable[] = {
     run("ToggleTableCellsTopRightAlignment", "Align Top Right", "Align the text to the top right of the cell.", alignCellsAt<QTextCharFormat::AlignTop, Qt::AlignRight>, inTable, isCellAlignedAt<QTextCharFormat::AlignTop, Qt::AlignRight>),
     run("ToggleTableCellsMiddleRightAlignment", "Align Center Right", "Align the text to the middle right of the cell.", alignCellsAt<QTextCharFormat::AlignMiddle, Qt::AlignRight>, inTable, isCellAlignedAt<QTextCharFormat::AlignMiddle, Qt::AlignRight>),
     run("ToggleTableCellsBottomRightAlignment", "Align Bottom Right", "Align the text to the bottom right of the cell.", alignCellsAt<QTextCharFormat::AlignBottom, Qt::AlignRight>, inTable, isCellAlignedAt<QTextCharFormat::AlignBottom, Qt::AlignRight>),
-    later("ToggleTableAutoFitContents", "AutoFit Contents", "Size the columns to fit their contents."),
-    later("ToggleTableAutoFitWindow", "AutoFit Window", "Size the table to the width of the page."),
-    later("ToggleTableFixedColumnWidth", "Fixed Column Width", "Keep the column widths fixed."),
+    run("ToggleTableAutoFitContents", "AutoFit Contents", "Size the columns to fit their contents.", autoFitContents, inTable),
+    run("ToggleTableAutoFitWindow", "AutoFit Window", "Size the table to the width of the page.", autoFitWindow, inTable),
+    run("ToggleTableFixedColumnWidth", "Fixed Column Width", "Keep the column widths fixed.", fixedColumnWidth, inTable),
 };
 // clang-format on
 

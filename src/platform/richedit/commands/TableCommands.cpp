@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextTable>
 
+#include <functional>
 #include <vector>
 
 namespace richedit::table {
@@ -138,6 +139,60 @@ void mergeCells(CommandContext &context, const QVariant &)
     editor.beginEditBlock();
     table->mergeCells(cursor);
     editor.endEditBlock();
+}
+
+namespace {
+
+/// The width a table can take: the text width of the page.
+qreal availableWidth(const QTextTable *table)
+{
+    const QTextDocument *document = table->document();
+    const qreal width = document->pageSize().width() - 2 * document->documentMargin();
+    return width > 0 ? width : document->textWidth();
+}
+
+void setColumnWidths(QTextTable *table, const QTextLength &tableWidth, const std::function<QTextLength(int)> &column)
+{
+    QTextTableFormat format = table->format();
+    format.setWidth(tableWidth);
+    QList<QTextLength> widths;
+    for (int i = 0; i < table->columns(); ++i)
+        widths << column(i);
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+}
+
+} // namespace
+
+void autoFitContents(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &) {
+        setColumnWidths(t, QTextLength(), [](int) { return QTextLength(QTextLength::VariableLength, 0); });
+    });
+}
+
+void autoFitWindow(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &) {
+        const qreal share = 100.0 / t->columns();
+        setColumnWidths(t, QTextLength(QTextLength::PercentageLength, 100),
+                        [share](int) { return QTextLength(QTextLength::PercentageLength, share); });
+    });
+}
+
+void fixedColumnWidth(CommandContext &context, const QVariant &)
+{
+    changeTable(context, [](QTextTable *t, const CellRange &) {
+        const QList<QTextLength> current = t->format().columnWidthConstraints();
+        const qreal available = availableWidth(t);
+        setColumnWidths(t, QTextLength(), [&](int i) {
+            const QTextLength now = current.value(i);
+            if (now.type() == QTextLength::FixedLength)
+                return now;
+            const qreal share = now.type() == QTextLength::PercentageLength ? now.rawValue() / 100 : 1.0 / t->columns();
+            return QTextLength(QTextLength::FixedLength, available * share);
+        });
+    });
 }
 
 namespace {

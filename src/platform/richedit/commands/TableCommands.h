@@ -21,6 +21,11 @@ void deleteColumns(CommandContext &context, const QVariant &);
 void deleteTable(CommandContext &context, const QVariant &);
 void mergeCells(CommandContext &context, const QVariant &);
 
+/// Column widths that follow the cells' contents, the page's width, or stay fixed as they are.
+void autoFitContents(CommandContext &context, const QVariant &);
+void autoFitWindow(CommandContext &context, const QVariant &);
+void fixedColumnWidth(CommandContext &context, const QVariant &);
+
 /// Which borders of the selected cells a border command means.
 enum class BorderSet { Bottom, Top, Left, Right, None, All, Outside, Inside, InsideHorizontal, InsideVertical };
 

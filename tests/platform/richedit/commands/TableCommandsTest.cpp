@@ -178,3 +178,24 @@ TEST_F(TableTest, BorderCommandsToggleTheEdgesOfTheSelectedCells)
     story().undo();
     EXPECT_FALSE(commands.isChecked(u"ToggleTableCellsOutsideBorder")) << "one undo step";
 }
+
+TEST_F(TableTest, AutoFitSetsTheColumnWidthsInOneUndoStep)
+{
+    const auto types = [this] {
+        QList<QTextLength::Type> list;
+        for (const QTextLength &l : table->format().columnWidthConstraints())
+            list << l.type();
+        return list;
+    };
+    commands.execute(u"ToggleTableFixedColumnWidth");
+    EXPECT_EQ(types(), QList<QTextLength::Type>(3, QTextLength::FixedLength));
+    const qreal first = table->format().columnWidthConstraints().at(0).rawValue();
+    EXPECT_GT(first, 0);
+    commands.execute(u"ToggleTableAutoFitContents");
+    EXPECT_EQ(types(), QList<QTextLength::Type>(3, QTextLength::VariableLength));
+    commands.execute(u"ToggleTableAutoFitWindow");
+    EXPECT_EQ(types(), QList<QTextLength::Type>(3, QTextLength::PercentageLength));
+    EXPECT_EQ(table->format().width().type(), QTextLength::PercentageLength);
+    story().undo();
+    EXPECT_EQ(types(), QList<QTextLength::Type>(3, QTextLength::VariableLength));
+}
