@@ -247,7 +247,8 @@ void insertPicture(CommandContext &context, const QVariant &path)
 void insertTable(RichEditControl &control, int columns, int rows)
 {
     QTextTableFormat format;
-    format.setBorder(0.5);
+    // One layout unit, the thinnest border the layout draws between collapsed cells.
+    format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderBrush(Qt::black);
     format.setBorderCollapse(true);

@@ -205,7 +205,8 @@ struct CellEdge {
     Edge edge;
 };
 
-constexpr qreal defaultBorderWidth = 0.5;
+// A thinner collapsed border is lost in the layout's rounding.
+constexpr qreal defaultBorderWidth = 1;
 
 /// The cell edges a border set means within the range. Neighbouring cells share an inner edge,
 /// so both sides of it are listed.
