@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/richedit/commands/EditorCommands.h"
+#include "platform/richedit/commands/EditorDialogs.h"
+#include "platform/richedit/view/RichEditControl.h"
+#include "platform/ui/FakeDialogs.h"
+
+#include <QTextCursor>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+/// Scripted editor dialogs: each call takes the next queued answer, cancelled when none is left.
+class FakeEditorDialogs final : public richedit::EditorDialogs {
+public:
+    std::deque<std::optional<QFont>> fonts;
+    std::deque<std::optional<richedit::ParagraphSettings>> paragraphs;
+    std::deque<std::optional<QSize>> tables;
+    std::deque<std::optional<QString>> pictures;
+    std::deque<std::optional<richedit::SymbolChoice>> symbols;
+    std::deque<std::optional<richedit::HyperlinkSettings>> hyperlinks;
+    std::vector<richedit::HyperlinkSettings> hyperlinkFormsShown;
+    QStringList openedLinks;
+    int findReplaceShown = 0;
+    bool lastFindWasReplace = false;
+    QStringList messages;
+
+    template <typename T>
+    static std::optional<T> next(std::deque<std::optional<T>> &queue)
+    {
+        if (queue.empty())
+            return std::nullopt;
+        std::optional<T> answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+
+    std::optional<QFont> fontForm(const QFont &) override { return next(fonts); }
+    std::optional<richedit::ParagraphSettings> paragraphForm(const richedit::ParagraphSettings &,
+                                                             richedit::MeasurementUnit) override
+    {
+        return next(paragraphs);
+    }
+    std::optional<QSize> insertTableForm() override { return next(tables); }
+    std::optional<richedit::SymbolChoice> symbolForm(const QString &) override { return next(symbols); }
+    std::optional<QString> pictureFile() override { return next(pictures); }
+    std::optional<richedit::HyperlinkSettings> hyperlinkForm(const richedit::HyperlinkSettings &current) override
+    {
+        hyperlinkFormsShown.push_back(current);
+        return next(hyperlinks);
+    }
+    void openLink(const QString &address) override { openedLinks << address; }
+    void showBookmarks(richedit::RichEditControl &) override { ++bookmarkFormsShown; }
+    int bookmarkFormsShown = 0;
+    void showFindReplace(richedit::RichEditControl &, richedit::CommandSession &, bool replace) override
+    {
+        ++findReplaceShown;
+        lastFindWasReplace = replace;
+    }
+    void information(const QString &text) override { messages << text; }
+};
+
+/// A control with its command registry over a document of a few paragraphs.
+class CommandsTest : public ::testing::Test {
+protected:
+    ui::FakeDialogs dialogs;
+    FakeEditorDialogs editorDialogs;
+    richedit::RichEditControl control{dialogs};
+    richedit::EditorCommands commands{control, editorDialogs};
+
+    QTextDocument &story() { return *control.mainStory(); }
+
+    /// Replaces the document by plain paragraphs, one per line of `text`, as one undo step
+    /// that is then cleared from the stack.
+    void setText(const QString &text)
+    {
+        story().setPlainText(text);
+        story().clearUndoRedoStacks();
+    }
+
+    /// Selects [from, to) of the main story (a caret when equal).
+    void select(int from, int to)
+    {
+        QTextCursor cursor(&story());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        control.setTextCursor(cursor);
+    }
+
+    QTextCharFormat formatAt(int position)
+    {
+        QTextCursor cursor(&story());
+        cursor.setPosition(position + 1);
+        return cursor.charFormat();
+    }
+
+    QTextBlockFormat blockFormat(int blockNumber) { return story().findBlockByNumber(blockNumber).blockFormat(); }
+};
