@@ -1,5 +1,10 @@
 #include "Unit1.h"
 
+#include "commands/RibbonBinding.h"
+#include "platform/ribbon/Ribbon.h"
+#include "platform/richedit/commands/EditorCommands.h"
+#include "platform/richedit/commands/QtEditorDialogs.h"
+#include "platform/richedit/commands/SelectionInfo.h"
 #include "platform/richedit/view/RichEditControl.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/Paths.h"
@@ -15,7 +20,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QToolBar>
+#include <QLabel>
+#include <QTextCursor>
 
 #include <array>
 
@@ -72,15 +78,9 @@ void TForm1::buildLayout()
     dxRichEditControl1->setObjectName(QStringLiteral("dxRichEditControl1"));
     setCentralWidget(dxRichEditControl1);
 
-    dxRibbonStatusBar = new QStatusBar(this);
-    dxRibbonStatusBar->setObjectName(QStringLiteral("dxRibbonStatusBar"));
-    dxRibbonStatusBar->setFixedHeight(33);
-    keyboardStatePanel = new ui::KeyboardStatePanel(dxRibbonStatusBar);
-    dxRibbonStatusBar->addPermanentWidget(keyboardStatePanel);
-    setStatusBar(dxRibbonStatusBar);
-
+    buildStatusBar();
     buildActions();
-    buildFileCommands();
+    buildRibbon();
     connectEditorEvents();
     dxRichEditControl1->setFocus();
 }
@@ -101,30 +101,116 @@ void TForm1::buildActions()
         action("acUlozitJakoDX", [](TForm1 *f) { f->dxRichEditControl1->saveDocumentAs(); });
 }
 
-void TForm1::buildFileCommands()
+void TForm1::buildStatusBar()
 {
-    ZalozkaSouborSoubor = addToolBar(QStringLiteral("Soubor"));
-    ZalozkaSouborSoubor->setObjectName(QStringLiteral("ZalozkaSouborSoubor"));
-    ZalozkaSouborSoubor->setMovable(false);
-    ZalozkaSouborSoubor->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    dxRibbonStatusBar = new QStatusBar(this);
+    dxRibbonStatusBar->setObjectName(QStringLiteral("dxRibbonStatusBar"));
+    dxRibbonStatusBar->setFixedHeight(33);
+    dxRibbonStatusBar->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    dxRibbonStatusBar->setSizeGripEnabled(false);
 
-    const auto button = [this](const char *name, const QString &caption, const char *icon, QKeySequence shortcut,
-                               void (TForm1::*handler)()) {
-        auto *a = ZalozkaSouborSoubor->addAction(QIcon::fromTheme(QString::fromLatin1(icon)), caption);
-        a->setObjectName(QString::fromLatin1(name));
+    dxRibbonStatusBarTextPanel = new QLabel(dxRibbonStatusBar);
+    dxRibbonStatusBarTextPanel->setObjectName(QStringLiteral("dxRibbonStatusBarPanel1"));
+    dxRibbonStatusBarTextPanel->setFixedWidth(100);
+    dxRibbonStatusBarTextPanel->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    dxRibbonStatusBarTextPanel->setStyleSheet(QStringLiteral("color: red;"));
+    dxRibbonStatusBar->addWidget(dxRibbonStatusBarTextPanel);
+
+    // Four toolbar panels that carry no toolbar: the second may grow, the others keep their width.
+    struct EmptyPanel {
+        int width;
+        int stretch;
+        bool rightToLeft;
+    };
+    constexpr EmptyPanel emptyPanels[] = {{50, 1, false}, {50, 0, true}, {50, 0, false}, {50, 0, true}};
+    int number = 2;
+    for (const EmptyPanel &panel : emptyPanels) {
+        auto *widget = new QWidget(dxRibbonStatusBar);
+        widget->setObjectName(QStringLiteral("dxRibbonStatusBarPanel%1").arg(number++));
+        widget->setMinimumWidth(panel.width);
+        if (panel.stretch == 0)
+            widget->setFixedWidth(panel.width);
+        widget->setLayoutDirection(panel.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        dxRibbonStatusBar->addWidget(widget, panel.stretch);
+    }
+
+    keyboardStatePanel = new ui::KeyboardStatePanel(dxRibbonStatusBar);
+    keyboardStatePanel->setObjectName(QStringLiteral("dxRibbonStatusBarPanel6"));
+    keyboardStatePanel->setLayoutDirection(Qt::RightToLeft);
+    dxRibbonStatusBar->addPermanentWidget(keyboardStatePanel);
+    setStatusBar(dxRibbonStatusBar);
+}
+
+void TForm1::buildRibbon()
+{
+    dxRibbon = new ribbon::Ribbon(this);
+    setMenuWidget(dxRibbon);
+    m_editorDialogs = std::make_unique<richedit::QtEditorDialogs>(this);
+    editorCommands = new richedit::EditorCommands(*dxRichEditControl1, *m_editorDialogs, this);
+
+    const auto own = [this](void (TForm1::*handler)()) {
+        return [this, handler](ribbon::RibbonItem *) { (this->*handler)(); };
+    };
+    const commands::RibbonHandlers handlers{
+        {QStringLiteral("BSouborNovyClick"), own(&TForm1::BSouborNovyClick)},
+        {QStringLiteral("acOtevritExecute"), own(&TForm1::acOtevritExecute)},
+        {QStringLiteral("BSouborUlozitClick"), own(&TForm1::BSouborUlozitClick)},
+        {QStringLiteral("BSouborUlozitJakoClick"), own(&TForm1::BSouborUlozitJakoClick)},
+        {QStringLiteral("bZobrazeni1Click"), own(&TForm1::bZobrazeni1Click)},
+    };
+    ribbonBinding = new commands::RibbonBinding(*dxRibbon, *editorCommands, m_dialogs, handlers, this);
+
+    ZalozkaDomu = dxRibbon->tab(QStringLiteral("ZalozkaDomu"));
+    ZalozkaNavrhTabulky = dxRibbon->tab(QStringLiteral("ZalozkaNavrhTabulky"));
+    ZalozkaRozlozeniTabulky = dxRibbon->tab(QStringLiteral("ZalozkaRozlozeniTabulky"));
+    ZalozkaZahlaviZapati = dxRibbon->tab(QStringLiteral("ZalozkaZahlaviZapati"));
+    ZalozkaSouborSoubor = dxRibbon->group(QStringLiteral("ZalozkaSouborSoubor"));
+    BSouborNovy = dxRibbon->item(QStringLiteral("BSouborNovy"));
+    BSouborOtevrit = dxRibbon->item(QStringLiteral("BSouborOtevrit"));
+    BSouborUlozit = dxRibbon->item(QStringLiteral("BSouborUlozit"));
+    BSouborUlozitJako = dxRibbon->item(QStringLiteral("BSouborUlozitJako"));
+    ZalozkaDomu->setActive();
+    connect(ribbonBinding, &commands::RibbonBinding::statesUpdated, this, &TForm1::ActionList1Update);
+    ActionList1Update();
+
+    // The editor's own keyboard commands for the documents.
+    const auto key = [this](QKeySequence shortcut, void (TForm1::*handler)()) {
+        auto *a = new QAction(this);
         a->setShortcut(shortcut);
         a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
         connect(a, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-        return a;
     };
-    BSouborNovy = button("BSouborNovy", QStringLiteral("Nový"), "document-new", QKeySequence::New,
-                         &TForm1::BSouborNovyClick);
-    BSouborOtevrit = button("BSouborOtevrit", QStringLiteral("Otevřít"), "document-open", QKeySequence::Open,
-                            &TForm1::acOtevritExecute);
-    BSouborUlozit = button("BSouborUlozit", QStringLiteral("Uložit"), "document-save", QKeySequence::Save,
-                           &TForm1::BSouborUlozitClick);
-    BSouborUlozitJako = button("BSouborUlozitJako", QStringLiteral("Uložit jako"), "document-save-as",
-                               QKeySequence(Qt::Key_F12), &TForm1::BSouborUlozitJakoClick);
+    key(QKeySequence::New, &TForm1::BSouborNovyClick);
+    key(QKeySequence::Open, &TForm1::acOtevritExecute);
+    key(QKeySequence::Save, &TForm1::BSouborUlozitClick);
+    key(QKeySequence(Qt::Key_F12), &TForm1::BSouborUlozitJakoClick);
+}
+
+void TForm1::dxRichEditControl1SelectionChanged()
+{
+    if (richedit::IsSelectionInHeaderOrFooter(*dxRichEditControl1))
+        ZalozkaZahlaviZapati->setActive();
+    else
+        ZalozkaZahlaviZapati->setTabVisible(false);
+    const bool inTable = richedit::IsSelectionInTable(*dxRichEditControl1);
+    ZalozkaNavrhTabulky->setTabVisible(inTable);
+    ZalozkaRozlozeniTabulky->setTabVisible(inTable);
+    const QTextCursor selection = dxRichEditControl1->textCursor();
+    dxRibbon->item(QStringLiteral("bDomuPismoSmazatFormat"))
+        ->setEnabled(selection.selectionEnd() - selection.selectionStart() > 0);
+}
+
+void TForm1::ActionList1Update()
+{
+    const bool canPaste = dxRibbon->item(QStringLiteral("bVlozit"))->isEnabled();
+    dxRibbon->item(QStringLiteral("bDomuSchrankaVlozitJakoObrazek"))->setEnabled(canPaste);
+    dxRibbon->item(QStringLiteral("bSouborSchrankaJakoProstyText"))->setEnabled(canPaste);
+}
+
+void TForm1::bZobrazeni1Click()
+{
+    dxRichEditControl1->setZoomFactor(1.0);
 }
 
 void TForm1::connectEditorEvents()
@@ -135,6 +221,8 @@ void TForm1::connectEditorEvents()
             &TForm1::dxRichEditControl1DocumentLoaded);
     connect(dxRichEditControl1, &richedit::RichEditControl::ModifiedChanged, this,
             &TForm1::dxRichEditControl1ModifiedChanged);
+    connect(dxRichEditControl1, &richedit::RichEditControl::SelectionChanged, this,
+            [this] { guarded([this] { dxRichEditControl1SelectionChanged(); }); });
     connect(dxRichEditControl1, &richedit::RichEditControl::overwriteModeChanged, keyboardStatePanel,
             &ui::KeyboardStatePanel::setOverwrite);
 }
@@ -167,6 +255,12 @@ void TForm1::FormShow()
             dxRichEditControl1->SetDocumentModelModified(false);
         break;
     }
+
+    // The page margins of the unit join here as they land.
+    ZalozkaDomu->setActive();
+    ZalozkaNavrhTabulky->setTabVisible(false);
+    ZalozkaRozlozeniTabulky->setTabVisible(false);
+    ZalozkaZahlaviZapati->setTabVisible(false);
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -7,8 +7,20 @@
 #include <QStatusBar>
 #include <QStringList>
 
+#include <memory>
+
 namespace richedit {
+class EditorCommands;
+class QtEditorDialogs;
 class RichEditControl;
+} // namespace richedit
+namespace ribbon {
+class Ribbon;
+class RibbonGroup;
+class RibbonTab;
+} // namespace ribbon
+namespace commands {
+class RibbonBinding;
 }
 namespace ui {
 class Dialogs;
@@ -18,7 +30,7 @@ class KeyboardStatePanel;
 class TfDatumCas;
 class TfNastaveni;
 class Tfoaplikaci;
-class QToolBar;
+class QLabel;
 
 /// The editor's ready-made document commands.
 struct TActionList1 {
@@ -49,12 +61,22 @@ public:
     QStatusBar *dxRibbonStatusBar;
     ui::KeyboardStatePanel *keyboardStatePanel;
     TActionList1 ActionList1;
-    /// The file commands until the ribbon carries them.
-    QToolBar *ZalozkaSouborSoubor;
+    ribbon::Ribbon *dxRibbon;
+    ribbon::RibbonTab *ZalozkaDomu;
+    ribbon::RibbonTab *ZalozkaNavrhTabulky;
+    ribbon::RibbonTab *ZalozkaRozlozeniTabulky;
+    ribbon::RibbonTab *ZalozkaZahlaviZapati;
+    /// The file commands' group on the "Soubor" tab and its four buttons.
+    ribbon::RibbonGroup *ZalozkaSouborSoubor;
     QAction *BSouborNovy;
     QAction *BSouborOtevrit;
     QAction *BSouborUlozit;
     QAction *BSouborUlozitJako;
+    /// The status bar's first panel, into which nothing is written.
+    QLabel *dxRibbonStatusBarTextPanel;
+    /// The editor's commands by name, which the ribbon's items run.
+    richedit::EditorCommands *editorCommands;
+    commands::RibbonBinding *ribbonBinding;
 
     bool FAskOnClose = false;
     QString CurrentFilePath;
@@ -82,6 +104,11 @@ public:
     void dxRichEditControl1DocumentLoaded();
     void dxRichEditControl1ModifiedChanged();
 
+    // Ribbon.
+    void dxRichEditControl1SelectionChanged();
+    void ActionList1Update();
+    void bZobrazeni1Click();
+
     /// The program's title, the first part of every window title.
     static QString applicationTitle() { return QStringLiteral("TAVEL Editor"); }
 
@@ -92,7 +119,8 @@ protected:
 private:
     void buildLayout();
     void buildActions();
-    void buildFileCommands();
+    void buildRibbon();
+    void buildStatusBar();
     void connectEditorEvents();
     void openCommandLineDocument();
     void takeOverFileName();
@@ -101,6 +129,7 @@ private:
     bool guarded(const std::function<void()> &handler);
 
     ui::Dialogs &m_dialogs;
+    std::unique_ptr<richedit::QtEditorDialogs> m_editorDialogs;
     QStringList m_arguments;
     TfDatumCas *m_datumCas = nullptr;
     TfNastaveni *m_nastaveni = nullptr;

@@ -1,0 +1,331 @@
+#include "EditorCommands.h"
+
+#include "CharacterCommands.h"
+#include "EditingCommands.h"
+#include "ParagraphCommands.h"
+#include "platform/richedit/view/RichEditControl.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTextDocument>
+
+namespace richedit {
+namespace {
+
+using namespace character;
+using namespace editing;
+using namespace paragraph;
+
+constexpr EditorCommand run(const char *name, const char *caption, const char *hint, EditorCommand::Execute execute,
+                            EditorCommand::State enabled = nullptr, EditorCommand::State checked = nullptr,
+                            EditorCommand::Value value = nullptr)
+{
+    return {name, caption, hint, execute, enabled, checked, value};
+}
+
+/// A command the engine cannot carry out yet: known by name, always disabled.
+constexpr EditorCommand later(const char *name, const char *caption, const char *hint)
+{
+    return {name, caption, hint};
+}
+
+// clang-format off
+const EditorCommand commandTable[] = {
+    // Printing and page setup.
+    later("ShowPrintForm", "Print", "Select a printer, the number of copies and other options before printing."),
+    later("ShowPrintPreviewForm", "Print Preview", "Preview the pages before printing."),
+    later("ShowPageSetupForm", "Page Setup", "Set the margins, paper size and layout of the pages."),
+
+    // Clipboard.
+    run("PasteSelection", "Paste", "Paste the contents of the Clipboard.", pasteSelection, canPaste),
+    run("CutSelection", "Cut", "Cut the selection and put it on the Clipboard.", cutSelection, hasSelection),
+    run("CopySelection", "Copy", "Copy the selection and put it on the Clipboard.", copySelection, hasSelection),
+
+    // Font.
+    run("ChangeFontName", "Font", "Change the font face.", changeFontName, nullptr, nullptr, fontName),
+    run("ChangeFontSize", "Font Size", "Change the font size.", changeFontSize, nullptr, nullptr, fontSize),
+    run("IncreaseFontSize", "Grow Font", "Increase the font size.", increaseFontSize, canIncreaseFontSize),
+    run("DecreaseFontSize", "Shrink Font", "Decrease the font size.", decreaseFontSize, canDecreaseFontSize),
+    run("ToggleFontBold", "Bold", "Make the selected text bold.", toggleBold, nullptr, isBold),
+    run("ToggleFontItalic", "Italic", "Italicize the selected text.", toggleItalic, nullptr, isItalic),
+    run("ToggleFontUnderline", "Underline", "Underline the selected text.", toggleUnderline, nullptr, isUnderline),
+    run("ToggleFontDoubleUnderline", "Double Underline", "Double underline the selected text.", toggleDoubleUnderline, nullptr, isDoubleUnderline),
+    run("ToggleFontStrikeout", "Strikethrough", "Draw a line through the middle of the selected text.", toggleStrikeout, nullptr, isStrikeout),
+    run("ToggleFontDoubleStrikeout", "Double Strikethrough", "Draw a double line through the middle of the selected text.", toggleDoubleStrikeout, nullptr, isDoubleStrikeout),
+    run("ToggleFontSubscript", "Subscript", "Create small letters below the text baseline.", toggleSubscript, nullptr, isSubscript),
+    run("ToggleFontSuperscript", "Superscript", "Create small letters above the line of text.", toggleSuperscript, nullptr, isSuperscript),
+    run("TextHighlight", "Text Highlight Color", "Make the text look as if it was marked with a highlighter pen.", textHighlight, nullptr, nullptr, highlightColour),
+    run("ChangeFontColor", "Font Color", "Change the font color.", changeFontColor, nullptr, nullptr, fontColour),
+    run("ShowFontForm", "Font...", "Show the Font dialog box.", showFontForm),
+
+    // Paragraph.
+    run("ToggleBulletedList", "Bullets", "Start a bulleted list.", toggleBulletedList, nullptr, isBulletedList),
+    run("ToggleSimpleNumberingList", "Numbering", "Start a numbered list.", toggleSimpleNumberingList, nullptr, isSimpleNumberingList),
+    later("ToggleMultiLevelList", "Multilevel list", "Start a multilevel list."),
+    run("DecrementIndent", "Decrease Indent", "Decrease the indent level of the paragraph.", decrementIndent, canDecrementIndent),
+    run("IncrementIndent", "Increase Indent", "Increase the indent level of the paragraph.", incrementIndent),
+    run("ToggleShowWhitespace", "Show/Hide \u00b6", "Show paragraph marks and other hidden formatting symbols.", toggleShowWhitespace, nullptr, isShowWhitespace),
+    run("ToggleParagraphAlignmentLeft", "Align Text Left", "Align text to the left.", alignLeft, nullptr, isAlignedLeft),
+    run("ToggleParagraphAlignmentCenter", "Center", "Center text.", alignCenter, nullptr, isAlignedCenter),
+    run("ToggleParagraphAlignmentRight", "Align Text Right", "Align text to the right.", alignRight, nullptr, isAlignedRight),
+    run("ToggleParagraphAlignmentJustify", "Justify", "Align text to both the left and right margins, adding extra space between words as necessary.", alignJustify, nullptr, isAlignedJustify),
+    run("SetSingleParagraphSpacing", "1.0", "Single line spacing.", setSingleSpacing, nullptr, isSingleSpacing),
+    run("SetSesquialteralParagraphSpacing", "1.5", "One and a half line spacing.", setSesquialteralSpacing, nullptr, isSesquialteralSpacing),
+    run("SetDoubleParagraphSpacing", "2.0", "Double line spacing.", setDoubleSpacing, nullptr, isDoubleSpacing),
+    run("ShowParagraphForm", "Paragraph...", "Show the Paragraph dialog box.", showParagraphForm),
+    run("TextUpperCase", "UPPERCASE", "Change all selected text to uppercase.", textUpperCase, hasSelection),
+    run("TextLowerCase", "lowercase", "Change all selected text to lowercase.", textLowerCase, hasSelection),
+
+    // Styles and editing.
+    later("ShowEditStyleForm", "Modify Style", "Modify the styles of the document."),
+    run("Undo", "Undo", "Undo the last operation.", undo, canUndo),
+    run("Redo", "Redo", "Redo the last operation.", redo, canRedo),
+    run("SearchFind", "Find", "Find text in the document.", searchFind),
+    run("SearchFindNext", "Find Next", "Repeat the last search.", searchFindNext, hasSearchText),
+    run("SearchReplace", "Replace", "Replace text in the document.", searchReplace),
+    run("SelectAll", "Select All", "Select the entire document.", selectAll),
+
+    // Insert.
+    later("EditPageHeader", "Header", "Edit the header of the document."),
+    later("EditPageFooter", "Footer", "Edit the footer of the document."),
+    later("InsertPageNumberField", "Page Number", "Insert the page number."),
+    later("InsertPageCountField", "Page Count", "Insert the total number of pages."),
+    run("InsertPageBreak", "Page", "Start the next page at the current position.", insertPageBreak),
+    run("InsertPicture", "Inline Picture", "Insert a picture from a file.", insertPicture),
+    later("ShowBookmarkForm", "Bookmark", "Create a bookmark to assign a name to a specific point in the document."),
+    later("ShowHyperlinkForm", "Hyperlink", "Create a link to a web page, a picture, an e-mail address or a place in the document."),
+    later("ShowSymbolForm", "Symbol", "Insert characters that are not on your keyboard."),
+    run("ShowInsertTableForm", "Table", "Insert a table into the document.", showInsertTableForm),
+    later("InsertTextBox", "Text Box", "Insert a text box."),
+
+    // Page layout.
+    later("ShowPageMarginsSetupForm", "Margins", "Select the margin sizes for the document."),
+    later("SetPortraitPageOrientation", "Portrait", "Lay the pages out vertically."),
+    later("SetLandscapePageOrientation", "Landscape", "Lay the pages out horizontally."),
+    later("ShowPagePaperSetupForm", "More Paper Sizes", "Choose a paper size for the current section."),
+    later("SetSectionOneColumn", "One", "One column."),
+    later("SetSectionTwoColumns", "Two", "Two columns."),
+    later("SetSectionThreeColumns", "Three", "Three columns."),
+    later("ShowColumnsSetupForm", "More Columns", "Show the Columns dialog box to customize column widths."),
+    later("InsertColumnBreak", "Column", "Continue the text after the break in the next column."),
+    later("InsertSectionBreakNextPage", "Next Page", "Insert a section break and start the new section on the next page."),
+    later("InsertSectionBreakEvenPage", "Even Page", "Insert a section break and start the new section on the next even-numbered page."),
+    later("InsertSectionBreakOddPage", "Odd Page", "Insert a section break and start the new section on the next odd-numbered page."),
+    later("SetSectionLineNumberingNone", "None", "No line numbers."),
+    later("SetSectionLineNumberingContinuous", "Continuous", "Number the lines continuously through the document."),
+    later("SetSectionLineNumberingRestartNewPage", "Restart Each Page", "Start the line numbers again on each page."),
+    later("SetSectionLineNumberingRestartNewSection", "Restart Each Section", "Start the line numbers again in each section."),
+    later("ShowLineNumberingForm", "Line Numbering Options...", "Show the Line Numbers dialog box."),
+    later("ChangePageColor", "Page Color", "Choose a color for the background of the pages."),
+    later("SetFloatingObjectSquareTextWrapType", "Square", "Wrap text around the square border of the object."),
+    later("SetFloatingObjectTightTextWrapType", "Tight", "Wrap text close around the object."),
+    later("SetFloatingObjectTopAndBottomTextWrapType", "Top and Bottom", "Place text above and below the object only."),
+    later("SetFloatingObjectBehindTextWrapType", "Behind Text", "Place the object behind the text."),
+    later("SetFloatingObjectThroughTextWrapType", "Through", "Wrap text through the open parts of the object."),
+    later("SetFloatingObjectInFrontOfTextWrapType", "In Front of Text", "Place the object in front of the text."),
+    later("SetFloatingObjectTopLeftAlignment", "Top Left", "Place the object at the top left of the page."),
+    later("SetFloatingObjectTopCenterAlignment", "Top Center", "Place the object at the top centre of the page."),
+    later("SetFloatingObjectTopRightAlignment", "Top Right", "Place the object at the top right of the page."),
+    later("SetFloatingObjectMiddleLeftAlignment", "Middle Left", "Place the object at the middle left of the page."),
+    later("SetFloatingObjectMiddleCenterAlignment", "Middle Center", "Place the object in the middle of the page."),
+    later("SetFloatingObjectMiddleRightAlignment", "Middle Right", "Place the object at the middle right of the page."),
+    later("SetFloatingObjectBottomLeftAlignment", "Bottom Left", "Place the object at the bottom left of the page."),
+    later("SetFloatingObjectBottomCenterAlignment", "Bottom Center", "Place the object at the bottom centre of the page."),
+    later("SetFloatingObjectBottomRightAlignment", "Bottom Right", "Place the object at the bottom right of the page."),
+    later("FloatingObjectBringForward", "Bring Forward", "Bring the object forward one level."),
+    later("FloatingObjectBringToFront", "Bring to Front", "Bring the object in front of all other objects."),
+    later("FloatingObjectBringInFrontOfText", "Bring in Front of Text", "Bring the object in front of the text."),
+    later("FloatingObjectSendBackward", "Send Backward", "Send the object back one level."),
+    later("FloatingObjectSendToBack", "Send to Back", "Send the object behind all other objects."),
+    later("FloatingObjectSendBehindText", "Send Behind Text", "Send the object behind the text."),
+
+    // References.
+    later("InsertTableOfContents", "Table of Contents", "Insert a table of contents built from the headings."),
+    later("UpdateTableOfContents", "Update Table", "Update the table of contents so that all entries refer to the correct page numbers."),
+    later("TableOfContentsSetParagraphBodyTextLevel", "Do Not Show in Table of Contents", "Leave the paragraph out of the table of contents."),
+    later("TableOfContentsSetParagraphHeading1Level", "Level 1", "Show the paragraph in the table of contents at level 1."),
+    later("TableOfContentsSetParagraphHeading2Level", "Level 2", "Show the paragraph in the table of contents at level 2."),
+    later("TableOfContentsSetParagraphHeading3Level", "Level 3", "Show the paragraph in the table of contents at level 3."),
+    later("TableOfContentsSetParagraphHeading4Level", "Level 4", "Show the paragraph in the table of contents at level 4."),
+    later("TableOfContentsSetParagraphHeading5Level", "Level 5", "Show the paragraph in the table of contents at level 5."),
+    later("TableOfContentsSetParagraphHeading6Level", "Level 6", "Show the paragraph in the table of contents at level 6."),
+    later("TableOfContentsSetParagraphHeading7Level", "Level 7", "Show the paragraph in the table of contents at level 7."),
+    later("TableOfContentsSetParagraphHeading8Level", "Level 8", "Show the paragraph in the table of contents at level 8."),
+    later("TableOfContentsSetParagraphHeading9Level", "Level 9", "Show the paragraph in the table of contents at level 9."),
+    later("InsertFigureCaption", "Figures Caption", "Add a caption below a figure."),
+    later("InsertTableCaption", "Tables Caption", "Add a caption to a table."),
+    later("InsertEquationCaption", "Equations Caption", "Add a caption to an equation."),
+    later("InsertTableOfFigures", "Table of Figures", "Insert a list of the figures in the document."),
+    later("InsertTableOfTables", "Table of Tables", "Insert a list of the tables in the document."),
+    later("InsertTableOfEquations", "Table of Equations", "Insert a list of the equations in the document."),
+    later("UpdateTableOfFigures", "Update Table", "Update the table of figures to include all the entries in the document."),
+
+    // Review.
+    later("CheckSpelling", "Spelling", "Check the spelling of the text in the document."),
+    later("ProtectDocument", "Protect Document", "Keep others from changing the document."),
+    later("UnprotectDocument", "Unprotect Document", "Allow changes to the document again."),
+    later("ShowRangeEditingPermissions", "Range Editing Permissions", "Choose who may edit parts of a protected document."),
+    later("EncryptDocument", "Encrypt with Password", "Require a password to open the document."),
+
+    // View.
+    later("SwitchToSimpleView", "Simple View", "Show the document as a simple memo, without pages."),
+    later("SwitchToDraftView", "Draft View", "Show the document as a draft to edit the text quickly."),
+    later("SwitchToPrintLayoutView", "Print Layout", "Show the document as it will look when printed."),
+    later("ToggleShowHorizontalRuler", "Horizontal Ruler", "Show or hide the horizontal ruler."),
+    later("ToggleShowVerticalRuler", "Vertical Ruler", "Show or hide the vertical ruler."),
+    run("ZoomIn", "Zoom In", "Zoom in to get a close-up view of the document.", zoomIn, canZoomIn),
+    run("ZoomOut", "Zoom Out", "Zoom out to see more of the page at a reduced size.", zoomOut, canZoomOut),
+
+    // Headers and footers.
+    later("ToggleDifferentFirstPage", "Different First Page", "Give the first page a header and footer of its own."),
+    later("ToggleDifferentOddAndEvenPages", "Different Odd & Even Pages", "Give odd and even pages headers and footers of their own."),
+    later("GoToPageHeader", "Go to Header", "Move the caret to the page header."),
+    later("GoToPageFooter", "Go to Footer", "Move the caret to the page footer."),
+    later("GoToNextPageHeaderFooter", "Show Next", "Go to the next section's header or footer."),
+    later("GoToPreviousPageHeaderFooter", "Show Previous", "Go to the previous section's header or footer."),
+    later("ToggleHeaderFooterLinkToPrevious", "Link to Previous", "Use the same header and footer as the previous section."),
+    later("ClosePageHeaderFooter", "Close Header and Footer", "Close the header and footer and return to the document."),
+
+    // Table design.
+    later("ToggleTableCellsBottomBorder", "Bottom Border", "Show or hide the bottom border of the selected cells."),
+    later("ToggleTableCellsTopBorder", "Top Border", "Show or hide the top border of the selected cells."),
+    later("ToggleTableCellsLeftBorder", "Left Border", "Show or hide the left border of the selected cells."),
+    later("ToggleTableCellsRightBorder", "Right Border", "Show or hide the right border of the selected cells."),
+    later("ResetTableCellsBorders", "No Border", "Remove all borders of the selected cells."),
+    later("ToggleTableCellsAllBorders", "All Borders", "Show or hide all borders of the selected cells."),
+    later("ToggleTableCellsOutsideBorder", "Outside Borders", "Show or hide the outside borders of the selected cells."),
+    later("ToggleTableCellsInsideBorder", "Inside Borders", "Show or hide the inside borders of the selected cells."),
+    later("ToggleTableCellsInsideHorizontalBorder", "Inside Horizontal Border", "Show or hide the inside horizontal borders of the selected cells."),
+    later("ToggleTableCellsInsideVerticalBorder", "Inside Vertical Border", "Show or hide the inside vertical borders of the selected cells."),
+    later("TableStylesGallery", "Table Styles", "Choose a style for the table."),
+
+    // Table layout.
+    later("ToggleShowTableGridLines", "View Gridlines", "Show or hide the gridlines of tables without borders."),
+    later("ShowTablePropertiesForm", "Properties", "Show the Table Properties dialog box."),
+    later("ShowDeleteTableCellsForm", "Delete Cells...", "Delete rows, columns or cells."),
+    later("DeleteTableColumns", "Delete Columns", "Delete the columns of the selection."),
+    later("DeleteTableRows", "Delete Rows", "Delete the rows of the selection."),
+    later("DeleteTable", "Delete Table", "Delete the whole table."),
+    later("InsertTableRowAbove", "Insert Above", "Add a row directly above the selected row."),
+    later("InsertTableRowBelow", "Insert Below", "Add a row directly below the selected row."),
+    later("InsertTableColumnToTheLeft", "Insert Left", "Add a column directly to the left of the selected column."),
+    later("InsertTableColumnToTheRight", "Insert Right", "Add a column directly to the right of the selected column."),
+    later("ShowInsertTableCellsForm", "Insert Cells", "Insert cells into the table."),
+    later("MergeTableCells", "Merge Cells", "Merge the selected cells into one cell."),
+    later("ShowSplitTableCellsForm", "Split Cells", "Split the selected cells into several cells."),
+    later("SplitTable", "Split Table", "Split the table in two; the selected row becomes the first row of the new table."),
+    later("ToggleTableCellsTopLeftAlignment", "Align Top Left", "Align the text to the top left of the cell."),
+    later("ToggleTableCellsMiddleLeftAlignment", "Align Center Left", "Align the text to the middle left of the cell."),
+    later("ToggleTableCellsBottomLeftAlignment", "Align Bottom Left", "Align the text to the bottom left of the cell."),
+    later("ToggleTableCellsTopCenterAlignment", "Align Top Center", "Align the text to the top centre of the cell."),
+    later("ToggleTableCellsMiddleCenterAlignment", "Align Center", "Align the text to the middle of the cell."),
+    later("ToggleTableCellsBottomCenterAlignment", "Align Bottom Center", "Align the text to the bottom centre of the cell."),
+    later("ToggleTableCellsTopRightAlignment", "Align Top Right", "Align the text to the top right of the cell."),
+    later("ToggleTableCellsMiddleRightAlignment", "Align Center Right", "Align the text to the middle right of the cell."),
+    later("ToggleTableCellsBottomRightAlignment", "Align Bottom Right", "Align the text to the bottom right of the cell."),
+    later("ToggleTableAutoFitContents", "AutoFit Contents", "Size the columns to fit their contents."),
+    later("ToggleTableAutoFitWindow", "AutoFit Window", "Size the table to the width of the page."),
+    later("ToggleTableFixedColumnWidth", "Fixed Column Width", "Keep the column widths fixed."),
+};
+// clang-format on
+
+} // namespace
+
+EditorCommands::EditorCommands(RichEditControl &control, EditorDialogs &dialogs, QObject *parent)
+    : QObject(parent), m_control(control), m_dialogs(dialogs)
+{
+    connect(&control, &RichEditControl::SelectionChanged, this, [this] {
+        followStory();
+        emit stateChanged();
+    });
+    connect(&control, &RichEditControl::zoomChanged, this, &EditorCommands::stateChanged);
+    connect(&control, &RichEditControl::DocumentLoaded, this, [this] {
+        followStory();
+        emit stateChanged();
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditorCommands::stateChanged);
+    followStory();
+}
+
+void EditorCommands::followStory()
+{
+    QTextDocument *story = m_control.mainStory();
+    if (story == m_story)
+        return;
+    if (m_story)
+        disconnect(m_story, nullptr, this, nullptr);
+    m_story = story;
+    connect(story, &QTextDocument::contentsChanged, this, &EditorCommands::stateChanged);
+    connect(story, &QTextDocument::undoAvailable, this, &EditorCommands::stateChanged);
+    connect(story, &QTextDocument::redoAvailable, this, &EditorCommands::stateChanged);
+}
+
+std::span<const EditorCommand> EditorCommands::all()
+{
+    return commandTable;
+}
+
+const EditorCommand *EditorCommands::find(QStringView name)
+{
+    for (const EditorCommand &command : commandTable)
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+const EditorCommand &EditorCommands::require(QStringView name) const
+{
+    const EditorCommand *command = find(name);
+    Q_ASSERT_X(command, "EditorCommands", "unknown command name");
+    return *command;
+}
+
+bool EditorCommands::isEnabled(const EditorCommand &command) const
+{
+    if (!command.execute)
+        return false;
+    CommandContext context{m_control, m_dialogs, const_cast<CommandSession &>(m_session)};
+    return !command.enabled || command.enabled(context);
+}
+
+bool EditorCommands::isChecked(const EditorCommand &command) const
+{
+    if (!command.checked)
+        return false;
+    CommandContext context{m_control, m_dialogs, const_cast<CommandSession &>(m_session)};
+    return command.checked(context);
+}
+
+QVariant EditorCommands::value(const EditorCommand &command) const
+{
+    if (!command.value)
+        return {};
+    CommandContext context{m_control, m_dialogs, const_cast<CommandSession &>(m_session)};
+    return command.value(context);
+}
+
+void EditorCommands::execute(const EditorCommand &command, const QVariant &argument)
+{
+    if (!isEnabled(command))
+        return;
+    CommandContext context{m_control, m_dialogs, m_session};
+    command.execute(context, argument);
+    emit stateChanged();
+}
+
+bool EditorCommands::isEnabled(QStringView name) const
+{
+    return isEnabled(require(name));
+}
+
+bool EditorCommands::isChecked(QStringView name) const
+{
+    return isChecked(require(name));
+}
+
+void EditorCommands::execute(QStringView name, const QVariant &argument)
+{
+    execute(require(name), argument);
+}
+
+} // namespace richedit

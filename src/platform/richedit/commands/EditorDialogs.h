@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/richedit/model/Units.h"
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace richedit {
+
+struct CommandSession;
+class RichEditControl;
+
+/// The settings of the paragraph dialog; lengths in layout units (96 to the inch).
+struct ParagraphSettings {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    qreal leftIndent = 0;
+    qreal rightIndent = 0;
+    qreal firstLineIndent = 0;
+    qreal spaceBefore = 0;
+    qreal spaceAfter = 0;
+    int lineSpacingPercent = 100;
+
+    bool operator==(const ParagraphSettings &) const = default;
+};
+
+/// The editor's own dialogs, behind an interface so that tests can script them.
+class EditorDialogs {
+public:
+    virtual ~EditorDialogs() = default;
+
+    /// The font dialog; empty when cancelled.
+    virtual std::optional<QFont> fontForm(const QFont &current) = 0;
+    /// The paragraph dialog, lengths shown in `unit`; empty when cancelled.
+    virtual std::optional<ParagraphSettings> paragraphForm(const ParagraphSettings &current, MeasurementUnit unit) = 0;
+    /// Columns (width) and rows (height) of a new table; empty when cancelled.
+    virtual std::optional<QSize> insertTableForm() = 0;
+    /// A picture file to insert; empty when cancelled.
+    virtual std::optional<QString> pictureFile() = 0;
+    /// Shows the find (or find-and-replace) window for the control; it stays open beside the editor.
+    virtual void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) = 0;
+    /// A plain information message.
+    virtual void information(const QString &text) = 0;
+};
+
+} // namespace richedit

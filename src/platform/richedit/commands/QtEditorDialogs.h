@@ -1,0 +1,31 @@
+#pragma once
+
+#include "EditorDialogs.h"
+
+#include <QPointer>
+
+class QWidget;
+
+namespace richedit {
+
+class FindReplaceDialog;
+
+/// The editor's dialogs shown with Qt, over the given parent window.
+class QtEditorDialogs final : public EditorDialogs {
+public:
+    explicit QtEditorDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    ~QtEditorDialogs() override;
+
+    std::optional<QFont> fontForm(const QFont &current) override;
+    std::optional<ParagraphSettings> paragraphForm(const ParagraphSettings &current, MeasurementUnit unit) override;
+    std::optional<QSize> insertTableForm() override;
+    std::optional<QString> pictureFile() override;
+    void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
+    void information(const QString &text) override;
+
+private:
+    QWidget *m_parent;
+    QPointer<FindReplaceDialog> m_findReplace;
+};
+
+} // namespace richedit

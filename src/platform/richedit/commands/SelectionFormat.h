@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <functional>
+
+namespace richedit {
+
+class RichEditControl;
+
+/// Our character properties that Qt's text format has no place for.
+enum CharacterProperty {
+    DoubleUnderlineProperty = QTextFormat::UserProperty + 0x100,
+    DoubleStrikeoutProperty,
+};
+
+/// The character format the commands show as the selection's: that of the first selected
+/// character, or the format typing at the caret would get.
+QTextCharFormat selectionCharFormat(const QTextCursor &cursor);
+
+/// Changes the character format of every run in the selection, keeping each run's other
+/// properties; with a caret only, changes the format of what is typed next. One undo step.
+void changeCharFormat(RichEditControl &control, const std::function<void(QTextCharFormat &)> &change);
+
+/// Changes the format of every paragraph the selection touches. One undo step.
+void changeBlockFormat(RichEditControl &control, const std::function<void(QTextBlockFormat &)> &change);
+
+/// The font family and point size the selection shows, the document's default where the
+/// text carries none of its own.
+QString selectionFontFamily(const RichEditControl &control);
+qreal selectionFontSize(const RichEditControl &control);
+
+} // namespace richedit
