@@ -59,10 +59,11 @@ TForm1::~TForm1() = default;
 
 void TForm1::attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoaplikaci *oAplikaci)
 {
+    const bool newPreferences = nastaveni && nastaveni != m_nastaveni;
     m_datumCas = datumCas;
     m_nastaveni = nastaveni;
     m_oAplikaci = oAplikaci;
-    if (nastaveni) {
+    if (newPreferences) {
         nastaveni->switchLanguage = [this](const QString &code) { switchLanguageByCode(code); };
         connect(nastaveni->bOK, &QPushButton::clicked, this, [this, nastaveni] {
             // An error keeps the dialog open with what was done so far.
