@@ -6,7 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QEvent>
 #include <QMenu>
 #include <QSet>
@@ -148,6 +153,22 @@ TEST_F(LocalizerTest, TheEditorsContextMenuFollows)
         texts << action->text().section('\t', 0, 0);
     EXPECT_TRUE(texts.contains("&Kopieren")) << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains("&Einfügen")) << texts.join('|').toStdString();
+}
+
+TEST_F(LocalizerTest, TheFontDialogAndStandardButtonsFollow)
+{
+    load(file("[1031]\nFontDialog.Size=&Größe\nFontDialog.Effects=Effekte\nButton.Cancel=Abbrechen\n"), 1031);
+    QFontDialog dialog;
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        texts << label->text();
+    for (QGroupBox *box : dialog.findChildren<QGroupBox *>())
+        texts << box->title();
+    EXPECT_TRUE(texts.contains("&Größe")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("Effekte")) << texts.join('|').toStdString();
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
 }
 
 TEST_F(LocalizerTest, TheDestroyedLocalizerStopsTranslating)
