@@ -2,6 +2,7 @@
 #include "app/Unit1.h"
 #include "commands/fDatumACas.h"
 #include "online/oaplikaci.h"
+#include "platform/ui/HandlerGuard.h"
 #include "platform/ui/QtDialogs.h"
 #include "preferences/fNastav.h"
 
@@ -23,6 +24,11 @@ int main(int argc, char *argv[])
 
     TfDatumCas fDatumCas;
     fDatumCas.setEditor(Form1.dxRichEditControl1);
+    // Creating the date-and-time dialog puts the interface in English at every start, before
+    // the preferences dialog and the About window exist. An error is reported and the start
+    // goes on, as with any failing creation handler.
+    Form1.attachWindows(&fDatumCas, nullptr, nullptr);
+    ui::guarded(dialogs, [&] { Form1.PrelozDoAnglictiny(); });
     TfNastaveni fNastaveni(*Form1.dxRichEditControl1);
     Tfoaplikaci foaplikaci;
     Form1.attachWindows(&fDatumCas, &fNastaveni, &foaplikaci);

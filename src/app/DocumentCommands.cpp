@@ -128,7 +128,7 @@ void TForm1::BSouborNovyClick()
     dxRichEditControl1->newDocument();
     CurrentFilePath.clear();
     setWindowTitle(applicationTitle());
-    // The standard page of the measurement unit joins here with the units and margins.
+    nastavitokraje();
 }
 
 void TForm1::acOtevritExecute()

@@ -1,7 +1,9 @@
 #include "Unit1.h"
 
 #include "commands/RibbonBinding.h"
+#include "language/CommandTexts.h"
 #include "online/Telemetry.h"
+#include "platform/localizer/Localizer.h"
 #include "platform/ribbon/Ribbon.h"
 #include "platform/richedit/commands/EditorCommands.h"
 #include "platform/richedit/commands/QtEditorDialogs.h"
@@ -20,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QLabel>
 #include <QTextCursor>
@@ -47,7 +50,7 @@ constexpr std::array startLanguages{
 } // namespace
 
 TForm1::TForm1(ui::Dialogs &dialogs, const QStringList &arguments, QWidget *parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_arguments(arguments)
+    : QMainWindow(parent), m_dialogs(dialogs), m_arguments(arguments), m_programFolder(rtl::programFolder())
 {
     buildLayout();
     FormCreate();
@@ -62,9 +65,17 @@ TForm1::~TForm1()
 
 void TForm1::attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoaplikaci *oAplikaci)
 {
+    const bool newPreferences = nastaveni && nastaveni != m_nastaveni;
     m_datumCas = datumCas;
     m_nastaveni = nastaveni;
     m_oAplikaci = oAplikaci;
+    if (newPreferences) {
+        nastaveni->switchLanguage = [this](const QString &code) { switchLanguageByCode(code); };
+        connect(nastaveni->bOK, &QPushButton::clicked, this, [this, nastaveni] {
+            // An error keeps the dialog open with what was done so far.
+            guarded([nastaveni] { nastaveni->bOKClick(); });
+        });
+    }
 }
 
 bool TForm1::guarded(const std::function<void()> &handler)
@@ -88,6 +99,10 @@ void TForm1::buildLayout()
     buildActions();
     buildRibbon();
     connectEditorEvents();
+    cxLocalizer1 = new localizer::Localizer(this);
+    cxLocalizer1->setObjectName(QStringLiteral("cxLocalizer1"));
+    connect(cxLocalizer1, &localizer::Localizer::textsChanged, this,
+            [this] { language::applyCommandTexts(*dxRibbon, *cxLocalizer1); });
     dxRichEditControl1->setFocus();
 }
 
@@ -262,13 +277,14 @@ void TForm1::FormShow()
         if (code != QLatin1String(row.code))
             continue;
         (m_nastaveni->*row.radioButton)->setChecked(true);
-        // The language switch and the dictionary loading of this row join here as they land.
+        switchLanguageByCode(code);
+        // The dictionary loading of this row joins here with the spelling dictionaries.
         if (!m_nastaveni->cbVlastniSlovnik->isChecked() && code == QLatin1String("cs"))
             dxRichEditControl1->SetDocumentModelModified(false);
         break;
     }
 
-    // The page margins of the unit join here as they land.
+    nastavitokraje();
     ZalozkaDomu->setActive();
     ZalozkaNavrhTabulky->setTabVisible(false);
     ZalozkaRozlozeniTabulky->setTabVisible(false);

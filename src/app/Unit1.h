@@ -22,6 +22,12 @@ class RibbonTab;
 namespace commands {
 class RibbonBinding;
 }
+namespace language {
+enum class Language;
+}
+namespace localizer {
+class Localizer;
+}
 namespace ui {
 class Dialogs;
 class KeyboardStatePanel;
@@ -80,8 +86,16 @@ public:
 
     bool FAskOnClose = false;
     QString CurrentFilePath;
+    /// Translates the engine's own texts (its commands, dialogs and menus).
+    localizer::Localizer *cxLocalizer1;
+
     /// The unsaved-changes question; the translation table replaces this Czech default.
     QString SaveChanges = QStringLiteral("Chcete uložit změny v souboru?");
+    /// The update check's and the e-mail attachment's messages, set by the translation table.
+    QString NovaVerzeBylaNalezena;
+    QString PrejeteSiStahnout;
+    QString PouzivateNejnovejsiVerzi;
+    QString ZadejteNazevSouboru;
 
     // Start and shutdown.
     void FormCreate();
@@ -104,6 +118,28 @@ public:
     void dxRichEditControl1DocumentLoaded();
     void dxRichEditControl1ModifiedChanged();
 
+    // Interface language.
+    void LoadTranslations(const QString &Language);
+    void PrelozDoAnglictiny();
+    void PrelozDoCestiny();
+    void PrelozDoNemciny();
+    void PrelozDoFrancostiny();
+    void PrelozDoItalstiny();
+    void PrelozDoPolstiny();
+    void PrelozDoSpanelstiny();
+    void PrelozDoSlovenctiny();
+    void PrelozDoRustiny();
+    /// The switch of a language code of the settings file; false when no language has it.
+    bool switchLanguageByCode(const QString &code);
+
+    /// The standard page of the editor's measurement unit on the document's first section.
+    void nastavitokraje();
+
+    /// The folder the data files are read from, with a trailing separator: the program's
+    /// folder unless set otherwise.
+    QString programFolder() const { return m_programFolder; }
+    void setProgramFolder(const QString &folder);
+
     // Ribbon.
     void dxRichEditControl1SelectionChanged();
     void ActionList1Update();
@@ -125,6 +161,7 @@ private:
     void openCommandLineDocument();
     void takeOverFileName();
     void endProgram(const QString &message);
+    void switchLanguage(language::Language language);
     /// Runs a handler under the guard that reports its error.
     bool guarded(const std::function<void()> &handler);
 
@@ -134,6 +171,7 @@ private:
     TfDatumCas *m_datumCas = nullptr;
     TfNastaveni *m_nastaveni = nullptr;
     Tfoaplikaci *m_oAplikaci = nullptr;
+    QString m_programFolder;
     bool m_shown = false;
     bool m_terminated = false;
 };

@@ -1,10 +1,14 @@
 #include "fNastav.h"
 
+#include "commands/UnitsAndMargins.h"
 #include "platform/richedit/view/RichEditControl.h"
+#include "platform/rtl/IniFile.h"
+#include "platform/rtl/Paths.h"
 #include "platform/ui/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -52,9 +56,7 @@ TfNastaveni::TfNastaveni(richedit::RichEditControl &editor, QWidget *parent) : Q
     bOK = named(new QPushButton(QStringLiteral("OK"), this), "bOK");
     bOK->setDefault(true);
     connect(bStorno, &QPushButton::clicked, this, &QDialog::reject);
-    // OK stores and applies the choices; that arrives with the language switches and the
-    // dictionaries, until then only Storno closes the dialog.
-    bOK->setEnabled(false);
+    // OK runs bOKClick through the main window, which reports its errors.
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -197,4 +199,41 @@ void TfNastaveni::showEvent(QShowEvent *event)
 {
     FormShow();
     QDialog::showEvent(event);
+}
+
+void TfNastaveni::NastavMerneJednotky()
+{
+    commands::applyUnitItem(m_editor, rgMerneJednotky->itemIndex());
+}
+
+void TfNastaveni::bOKClick()
+{
+    NastavMerneJednotky();
+
+    const std::pair<QRadioButton *, const char *> languages[] = {
+        {rbAnglictina, "en"}, {rbCestina, "cs"},   {rbNemcina, "de"},     {rbFrancouzstina, "fr"}, {rbItalstina, "it"},
+        {rbPolstina, "pl"},   {rbSpanelstina, "es"}, {rbSlovenctina, "sk"}, {rbRustina, "ru"},
+    };
+    QString code;
+    for (const auto &[button, languageCode] : languages) {
+        if (button->isChecked()) {
+            code = QString::fromLatin1(languageCode);
+            break;
+        }
+    }
+
+    QDir().mkpath(rtl::settingsFolder());
+    rtl::IniFile ini(rtl::settingsFilePath());
+    const QString section = QStringLiteral("Settings");
+    ini.writeString(section, QStringLiteral("Language"), code);
+    ini.writeString(section, QStringLiteral("SelectedRadio"), code);
+    ini.writeBool(section, QStringLiteral("VlastniSlovnik"), cbVlastniSlovnik->isChecked());
+    ini.writeString(section, QStringLiteral("CestaDic"), eCestaKDic->text());
+    ini.writeString(section, QStringLiteral("CestaAff"), eCestaKAff->text());
+    ini.writeString(section, QStringLiteral("VlastniSlovnikJazyk"), cbLang->currentText());
+
+    // The language's own dictionary is loaded here too once the spelling dictionaries exist.
+    if (!code.isEmpty() && switchLanguage)
+        switchLanguage(code);
+    accept();
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -61,6 +63,14 @@ public:
     /// Enables "Přidat" only when both paths and the language are filled in.
     void KontrolaVyplneni();
     void FormShow();
+    /// Applies the unit chosen in `rgMerneJednotky` to the editor and the first section's paper.
+    void NastavMerneJednotky();
+    /// "OK": applies the unit, stores the choices in the settings file, switches the
+    /// language and closes. An error stops it where it happens and the dialog stays open.
+    void bOKClick();
+
+    /// The main window's language switch for a language code; set by the main window.
+    std::function<void(const QString &code)> switchLanguage;
 
 protected:
     void showEvent(QShowEvent *event) override;
