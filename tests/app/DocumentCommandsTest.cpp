@@ -185,9 +185,16 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"MissingFileStartsUnnamed", "missing.docx", QByteArray(), nullptr, "TAVEL Editor"},
         CommandLineCase{"Markdown", "readme.md", "# x", "Nepodporovaný formát souboru: .md", "TAVEL Editor"},
         CommandLineCase{"NoExtension", "Makefile", "all:", "Nepodporovaný formát souboru: ", "TAVEL Editor"},
-        // A capital .RTF goes the way of Rich Text Format: its error says so.
-        CommandLineCase{"CapitalRtf", "Zprava.RTF", "{\\rtf1 x}", "Soubor se nepodařilo načíst: ", "TAVEL Editor"}),
+        CommandLineCase{"CapitalRtf", "Zprava.RTF", "{\\rtf1 x}", nullptr, "TAVEL Editor - (Zprava.RTF)"},
+        CommandLineCase{"CorruptDocx", "broken.docx", "PK\x03\x04 cut", "Soubor se nepodařilo načíst: ",
+                        "TAVEL Editor"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(DocumentCommandsTest, CapitalRtfIsReadAsRichText)
+{
+    create({files.write("Zprava.RTF", "{\\rtf1\\ansi\\ansicpg1250 {\\b tu\\'e8n\\'ec}}")});
+    EXPECT_EQ(editor().document().plainText(), QStringLiteral("tučně"));
+}
 
 TEST_F(DocumentCommandsTest, NoExtensionMessageEndsRightAfterThePrefix)
 {
