@@ -2,6 +2,8 @@
 #include "app/Unit1.h"
 #include "commands/fDatumACas.h"
 #include "online/oaplikaci.h"
+#include "platform/mail/DesktopMail.h"
+#include "platform/shell/DesktopShell.h"
 #include "platform/ui/HandlerGuard.h"
 #include "platform/ui/QtDialogs.h"
 #include "preferences/fNastav.h"
@@ -32,6 +34,9 @@ int main(int argc, char *argv[])
     TfNastaveni fNastaveni(*Form1.dxRichEditControl1);
     Tfoaplikaci foaplikaci;
     Form1.attachWindows(&fDatumCas, &fNastaveni, &foaplikaci);
+    shell::DesktopShell desktopShell;
+    mail::DesktopMail desktopMail;
+    Form1.attachServices(desktopShell, desktopMail);
 
     Form1.show();
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include "commands/RibbonBinding.h"
 #include "language/CommandTexts.h"
+#include "online/DocumentSaver.h"
 #include "online/Telemetry.h"
 #include "platform/localizer/Localizer.h"
 #include "platform/ribbon/Ribbon.h"
@@ -76,6 +77,7 @@ void TForm1::attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoapli
             guarded([nastaveni] { nastaveni->bOKClick(); });
         });
     }
+    bindProgramHandlers();
 }
 
 bool TForm1::guarded(const std::function<void()> &handler)

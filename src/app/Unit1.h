@@ -33,6 +33,16 @@ class Dialogs;
 class KeyboardStatePanel;
 } // namespace ui
 
+namespace shell {
+class Shell;
+}
+namespace mail {
+class MailClient;
+}
+namespace online {
+class RichEditSaver;
+}
+struct MessageTexts;
 class TfDatumCas;
 class TfNastaveni;
 class Tfoaplikaci;
@@ -59,6 +69,8 @@ public:
 
     /// The windows the program entry creates after this one.
     void attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoaplikaci *oAplikaci);
+    /// The desktop's shell and mail program, for the help and e-mail commands.
+    void attachServices(shell::Shell &shell, mail::MailClient &mail);
 
     /// True when the command-line open ended the program before it started running.
     bool terminated() const { return m_terminated; }
@@ -153,6 +165,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    /// Binds the program's own ribbon handlers whose windows and services exist by now.
+    void bindProgramHandlers();
+    void fillReadyMadeMenus();
+    MessageTexts messageTexts() const;
     void buildLayout();
     void buildActions();
     void buildRibbon();
@@ -167,6 +183,10 @@ private:
 
     ui::Dialogs &m_dialogs;
     std::unique_ptr<richedit::QtEditorDialogs> m_editorDialogs;
+    shell::Shell *m_shell = nullptr;
+    mail::MailClient *m_mail = nullptr;
+    std::unique_ptr<online::RichEditSaver> m_documentSaver;
+    bool m_readyMadeFilled = false;
     QStringList m_arguments;
     TfDatumCas *m_datumCas = nullptr;
     TfNastaveni *m_nastaveni = nullptr;
