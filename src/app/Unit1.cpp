@@ -159,7 +159,8 @@ void TForm1::buildStatusBar()
 
     keyboardStatePanel = new ui::KeyboardStatePanel(dxRibbonStatusBar);
     keyboardStatePanel->setObjectName(QStringLiteral("dxRibbonStatusBarPanel6"));
-    keyboardStatePanel->setLayoutDirection(Qt::RightToLeft);
+    // Right-to-left here means anchored at the right edge; the captions keep their reading
+    // order CAPS, NUM, SCRL, INS.
     dxRibbonStatusBar->addPermanentWidget(keyboardStatePanel);
     setStatusBar(dxRibbonStatusBar);
 }
