@@ -3,6 +3,7 @@
 #include "EditorDialogs.h"
 #include "SelectionFormat.h"
 #include "platform/richedit/Error.h"
+#include "platform/richedit/model/TextFormats.h"
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QLocale>
@@ -30,12 +31,12 @@ void setSize(CommandContext &context, qreal size)
 
 bool hasDoubleUnderline(const QTextCharFormat &f)
 {
-    return f.boolProperty(DoubleUnderlineProperty);
+    return f.fontUnderline() && underlineType(f) == UnderlineType::Double;
 }
 
 bool hasDoubleStrikeout(const QTextCharFormat &f)
 {
-    return f.boolProperty(DoubleStrikeoutProperty);
+    return f.boolProperty(prop::DoubleStrikeOut);
 }
 
 void setVerticalAlignment(CommandContext &context, QTextCharFormat::VerticalAlignment alignment)
@@ -147,8 +148,7 @@ void toggleUnderline(CommandContext &context, const QVariant &)
 {
     const bool on = isUnderline(context);
     changeCharFormat(context.control, [on](QTextCharFormat &f) {
-        f.clearProperty(DoubleUnderlineProperty);
-        f.setFontUnderline(!on);
+        setUnderlineType(f, on ? UnderlineType::None : UnderlineType::Single);
     });
 }
 
@@ -161,13 +161,9 @@ bool isUnderline(const CommandContext &context)
 void toggleDoubleUnderline(CommandContext &context, const QVariant &)
 {
     const bool on = isDoubleUnderline(context);
-    // Qt draws one line; the property keeps the second for the layout and the writers.
+    // Qt draws one line; the underline kind keeps the second for the layout and the writers.
     changeCharFormat(context.control, [on](QTextCharFormat &f) {
-        f.setFontUnderline(!on);
-        if (on)
-            f.clearProperty(DoubleUnderlineProperty);
-        else
-            f.setProperty(DoubleUnderlineProperty, true);
+        setUnderlineType(f, on ? UnderlineType::None : UnderlineType::Double);
     });
 }
 
@@ -180,7 +176,7 @@ void toggleStrikeout(CommandContext &context, const QVariant &)
 {
     const bool on = isStrikeout(context);
     changeCharFormat(context.control, [on](QTextCharFormat &f) {
-        f.clearProperty(DoubleStrikeoutProperty);
+        f.clearProperty(prop::DoubleStrikeOut);
         f.setFontStrikeOut(!on);
     });
 }
@@ -197,9 +193,9 @@ void toggleDoubleStrikeout(CommandContext &context, const QVariant &)
     changeCharFormat(context.control, [on](QTextCharFormat &f) {
         f.setFontStrikeOut(!on);
         if (on)
-            f.clearProperty(DoubleStrikeoutProperty);
+            f.clearProperty(prop::DoubleStrikeOut);
         else
-            f.setProperty(DoubleStrikeoutProperty, true);
+            f.setProperty(prop::DoubleStrikeOut, true);
     });
 }
 
@@ -281,12 +277,11 @@ void showFontForm(CommandContext &context, const QVariant &)
         g.setFontWeight(chosen->bold() ? QFont::Bold : QFont::Normal);
         g.setFontItalic(chosen->italic());
         if (chosen->underline() != g.fontUnderline()) {
-            g.setFontUnderline(chosen->underline());
-            g.clearProperty(DoubleUnderlineProperty);
+            setUnderlineType(g, chosen->underline() ? UnderlineType::Single : UnderlineType::None);
         }
         if (chosen->strikeOut() != g.fontStrikeOut()) {
             g.setFontStrikeOut(chosen->strikeOut());
-            g.clearProperty(DoubleStrikeoutProperty);
+            g.clearProperty(prop::DoubleStrikeOut);
         }
     });
 }

@@ -10,12 +10,6 @@ namespace richedit {
 
 class RichEditControl;
 
-/// Our character properties that Qt's text format has no place for.
-enum CharacterProperty {
-    DoubleUnderlineProperty = QTextFormat::UserProperty + 0x100,
-    DoubleStrikeoutProperty,
-};
-
 /// The character format the commands show as the selection's: that of the first selected
 /// character, or the format typing at the caret would get.
 QTextCharFormat selectionCharFormat(const QTextCursor &cursor);

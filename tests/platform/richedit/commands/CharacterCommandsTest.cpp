@@ -1,3 +1,7 @@
+#include "platform/richedit/formats/Formats.h"
+#include "platform/richedit/model/TextFormats.h"
+
+#include <QBuffer>
 #include "CommandsFixture.h"
 
 #include "platform/richedit/commands/CharacterCommands.h"
@@ -26,10 +30,10 @@ void PrintTo(const ToggleCase &c, std::ostream *os)
 const ToggleCase toggleCases[] = {
     {"ToggleFontBold", [](const QTextCharFormat &f) { return f.fontWeight() >= QFont::Bold; }},
     {"ToggleFontItalic", [](const QTextCharFormat &f) { return f.fontItalic(); }},
-    {"ToggleFontUnderline", [](const QTextCharFormat &f) { return f.fontUnderline() && !f.boolProperty(DoubleUnderlineProperty); }},
-    {"ToggleFontDoubleUnderline", [](const QTextCharFormat &f) { return f.fontUnderline() && f.boolProperty(DoubleUnderlineProperty); }},
-    {"ToggleFontStrikeout", [](const QTextCharFormat &f) { return f.fontStrikeOut() && !f.boolProperty(DoubleStrikeoutProperty); }},
-    {"ToggleFontDoubleStrikeout", [](const QTextCharFormat &f) { return f.fontStrikeOut() && f.boolProperty(DoubleStrikeoutProperty); }},
+    {"ToggleFontUnderline", [](const QTextCharFormat &f) { return f.fontUnderline() && underlineType(f) != UnderlineType::Double; }},
+    {"ToggleFontDoubleUnderline", [](const QTextCharFormat &f) { return f.fontUnderline() && underlineType(f) == UnderlineType::Double; }},
+    {"ToggleFontStrikeout", [](const QTextCharFormat &f) { return f.fontStrikeOut() && !f.boolProperty(prop::DoubleStrikeOut); }},
+    {"ToggleFontDoubleStrikeout", [](const QTextCharFormat &f) { return f.fontStrikeOut() && f.boolProperty(prop::DoubleStrikeOut); }},
     {"ToggleFontSubscript", [](const QTextCharFormat &f) { return f.verticalAlignment() == QTextCharFormat::AlignSubScript; }},
     {"ToggleFontSuperscript", [](const QTextCharFormat &f) { return f.verticalAlignment() == QTextCharFormat::AlignSuperScript; }},
 };
@@ -108,6 +112,39 @@ TEST_F(CommandsTest, UnderlineAndDoubleUnderlineReplaceEachOther)
     EXPECT_TRUE(commands.isChecked(u"ToggleFontSubscript"));
     EXPECT_FALSE(commands.isChecked(u"ToggleFontSuperscript"));
 }
+
+struct SavedFormatCase {
+    const char *name;
+    richedit::DocumentFormat format;
+};
+
+class FormattingSurvivesSaving : public CommandsTest, public ::testing::WithParamInterface<SavedFormatCase> {};
+
+// What the commands set must be what the writers know, or a save loses it.
+TEST_P(FormattingSurvivesSaving, DoubleUnderlineAndDoubleStrikeout)
+{
+    setText(QStringLiteral("one two"));
+    select(0, 3);
+    commands.execute(u"ToggleFontDoubleUnderline");
+    select(4, 7);
+    commands.execute(u"ToggleFontDoubleStrikeout");
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    control.SaveDocument(buffer, GetParam().format);
+    const auto back = richedit::readDocument(buffer.data(), GetParam().format, QStringLiteral("saved"));
+    QTextCursor probe(back->mainStory());
+    probe.setPosition(2);
+    EXPECT_EQ(richedit::underlineType(probe.charFormat()), richedit::UnderlineType::Double);
+    probe.setPosition(6);
+    EXPECT_TRUE(probe.charFormat().fontStrikeOut());
+    EXPECT_TRUE(probe.charFormat().boolProperty(richedit::prop::DoubleStrikeOut));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, FormattingSurvivesSaving,
+                         ::testing::Values(SavedFormatCase{"Docx", richedit::DocumentFormat::OpenXml},
+                                           SavedFormatCase{"Rtf", richedit::DocumentFormat::Rtf}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(CommandsTest, FontNameAndSizeBoxesShowAndSetTheSelectionsFont)
 {
