@@ -44,7 +44,7 @@ BookmarkDialog::BookmarkDialog(RichEditControl &control, QWidget *parent)
 void BookmarkDialog::refresh()
 {
     m_list->clear();
-    m_list->addItems(bookmarks::bookmarkNames(*m_control.mainStory()));
+    m_list->addItems(bookmarks::bookmarkNames(m_control.document()));
 }
 
 void BookmarkDialog::add()
@@ -66,7 +66,7 @@ void BookmarkDialog::goTo()
 
 void BookmarkDialog::remove()
 {
-    bookmarks::deleteBookmark(*m_control.mainStory(), m_name->text().trimmed());
+    bookmarks::deleteBookmark(m_control.document(), m_name->text().trimmed());
     m_name->clear();
     refresh();
 }

@@ -5,82 +5,32 @@
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QRegularExpression>
-#include <QSet>
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <vector>
 
 namespace richedit::bookmarks {
 namespace {
 
 constexpr int maximumNameLength = 40;
 
-struct Run {
-    int from;
-    int to;
-    QTextCharFormat format;
-};
-
-/// Every run of the document, in order; `visit` may keep them for a later change.
-template <typename Visit>
-void forEachRun(const QTextDocument &document, Visit visit)
+const Bookmark *findBookmark(const Document &document, const QString &name)
 {
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            visit(Run{it.fragment().position(), it.fragment().position() + it.fragment().length(),
-                      it.fragment().charFormat()});
-}
-
-/// The runs whose anchor names hold the name.
-std::vector<Run> runsNamed(const QTextDocument &document, const QString &name)
-{
-    std::vector<Run> runs;
-    forEachRun(document, [&](const Run &run) {
-        if (run.format.anchorNames().contains(name))
-            runs.push_back(run);
-    });
-    return runs;
-}
-
-void setNames(QTextDocument &document, const Run &run, const QStringList &names)
-{
-    QTextCharFormat format = run.format;
-    if (names.isEmpty()) {
-        format.clearProperty(QTextFormat::AnchorName);
-        if (!format.isAnchor() || format.anchorHref().isEmpty())
-            format.clearProperty(QTextFormat::IsAnchor);
-    } else {
-        format.setAnchor(true);
-        format.setAnchorNames(names);
-    }
-    QTextCursor cursor(&document);
-    cursor.setPosition(run.from);
-    cursor.setPosition(run.to, QTextCursor::KeepAnchor);
-    cursor.setCharFormat(format);
-}
-
-void removeName(QTextDocument &document, const QString &name)
-{
-    for (const Run &run : runsNamed(document, name)) {
-        QStringList names = run.format.anchorNames();
-        names.removeAll(name);
-        setNames(document, run, names);
-    }
+    for (const Bookmark &bookmark : document.bookmarks())
+        if (bookmark.name == name)
+            return &bookmark;
+    return nullptr;
 }
 
 } // namespace
 
-QStringList bookmarkNames(const QTextDocument &document)
+QStringList bookmarkNames(const Document &document)
 {
-    QSet<QString> names;
-    forEachRun(document, [&](const Run &run) {
-        for (const QString &name : run.format.anchorNames())
-            names.insert(name);
-    });
-    QStringList sorted(names.begin(), names.end());
-    sorted.sort(Qt::CaseInsensitive);
-    return sorted;
+    QStringList names;
+    for (const Bookmark &bookmark : document.bookmarks())
+        names << bookmark.name;
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 QString nameProblem(const QString &name)
@@ -112,42 +62,24 @@ void addBookmark(RichEditControl &control, const QString &name)
         else
             --from;
     }
-    QTextCursor editor(&document);
-    editor.beginEditBlock();
-    removeName(document, name);
-    std::vector<Run> runs;
-    forEachRun(document, [&](const Run &run) {
-        const int start = std::max(run.from, from);
-        const int end = std::min(run.to, to);
-        if (start < end)
-            runs.push_back(Run{start, end, run.format});
-    });
-    for (const Run &run : runs) {
-        QStringList names = run.format.anchorNames();
-        names << name;
-        setNames(document, run, names);
-    }
-    editor.endEditBlock();
+    control.document().setBookmark(name, from, to);
 }
 
 bool goToBookmark(RichEditControl &control, const QString &name)
 {
-    const std::vector<Run> runs = runsNamed(*control.mainStory(), name);
-    if (runs.empty())
+    const Bookmark *bookmark = findBookmark(control.document(), name);
+    if (!bookmark)
         return false;
     QTextCursor cursor(control.mainStory());
-    cursor.setPosition(runs.front().from);
-    cursor.setPosition(runs.back().to, QTextCursor::KeepAnchor);
+    cursor.setPosition(bookmark->range.selectionStart());
+    cursor.setPosition(bookmark->range.selectionEnd(), QTextCursor::KeepAnchor);
     control.setTextCursor(cursor);
     return true;
 }
 
-void deleteBookmark(QTextDocument &document, const QString &name)
+void deleteBookmark(Document &document, const QString &name)
 {
-    QTextCursor editor(&document);
-    editor.beginEditBlock();
-    removeName(document, name);
-    editor.endEditBlock();
+    document.removeBookmark(name);
 }
 
 void showBookmarkForm(CommandContext &context, const QVariant &)

@@ -71,6 +71,16 @@ void Document::setBookmark(const QString &name, int start, int end)
     m_bookmarks.push_back({name, cursor});
 }
 
+bool Document::removeBookmark(const QString &name)
+{
+    const auto found = std::find_if(m_bookmarks.begin(), m_bookmarks.end(),
+                                    [&](const Bookmark &bookmark) { return bookmark.name == name; });
+    if (found == m_bookmarks.end())
+        return false;
+    m_bookmarks.erase(found);
+    return true;
+}
+
 QString Document::plainText() const
 {
     QStringList paragraphs;

@@ -67,6 +67,8 @@ public:
     const std::vector<Bookmark> &bookmarks() const { return m_bookmarks; }
     /// Adds a bookmark over [start, end) of the main story; an existing one of the same name moves.
     void setBookmark(const QString &name, int start, int end);
+    /// Removes the bookmark of that name; the text stays. False when there is none.
+    bool removeBookmark(const QString &name);
 
     const Protection &protection() const { return m_protection; }
     void setProtection(const Protection &protection) { m_protection = protection; }

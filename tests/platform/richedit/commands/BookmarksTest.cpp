@@ -1,7 +1,10 @@
 #include "CommandsFixture.h"
 
 #include "platform/richedit/commands/Bookmarks.h"
+#include "platform/richedit/formats/Formats.h"
 #include "platform/rtl/Error.h"
+
+#include <QBuffer>
 
 using namespace richedit;
 using namespace richedit::bookmarks;
@@ -13,18 +16,16 @@ TEST_F(CommandsTest, BookmarksAreAddedFoundAndDeleted)
     addBookmark(control, QStringLiteral("Chapter"));
     select(0, 0);
     addBookmark(control, QStringLiteral("start"));
-    EXPECT_EQ(bookmarkNames(story()), (QStringList{QStringLiteral("Chapter"), QStringLiteral("start")}));
+    EXPECT_EQ(bookmarkNames(control.document()), (QStringList{QStringLiteral("Chapter"), QStringLiteral("start")}));
 
     select(3, 3);
     ASSERT_TRUE(goToBookmark(control, QStringLiteral("Chapter")));
     EXPECT_EQ(control.textCursor().selectedText(), QStringLiteral("Chapter"));
     EXPECT_FALSE(goToBookmark(control, QStringLiteral("missing")));
 
-    deleteBookmark(story(), QStringLiteral("Chapter"));
-    EXPECT_EQ(bookmarkNames(story()), QStringList{QStringLiteral("start")});
+    deleteBookmark(control.document(), QStringLiteral("Chapter"));
+    EXPECT_EQ(bookmarkNames(control.document()), QStringList{QStringLiteral("start")});
     EXPECT_EQ(story().toPlainText(), QStringLiteral("Intro text\nChapter two")) << "the text stays";
-    story().undo();
-    EXPECT_EQ(bookmarkNames(story()), (QStringList{QStringLiteral("Chapter"), QStringLiteral("start")}));
 }
 
 TEST_F(CommandsTest, ABookmarkNameIsUniqueSoAddingItAgainMovesIt)
@@ -36,7 +37,23 @@ TEST_F(CommandsTest, ABookmarkNameIsUniqueSoAddingItAgainMovesIt)
     addBookmark(control, QStringLiteral("here"));
     ASSERT_TRUE(goToBookmark(control, QStringLiteral("here")));
     EXPECT_EQ(control.textCursor().selectedText(), QStringLiteral("two"));
-    EXPECT_FALSE(formatAt(1).anchorNames().contains(QStringLiteral("here")));
+    EXPECT_EQ(bookmarkNames(control.document()), QStringList{QStringLiteral("here")});
+}
+
+TEST_F(CommandsTest, BookmarksFollowEditsAndAreSaved)
+{
+    setText(QStringLiteral("one two"));
+    select(4, 7);
+    addBookmark(control, QStringLiteral("second"));
+    QTextCursor(&story()).insertText(QStringLiteral(">> ")); // text typed before it
+    ASSERT_TRUE(goToBookmark(control, QStringLiteral("second")));
+    EXPECT_EQ(control.textCursor().selectedText(), QStringLiteral("two"));
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    control.SaveDocument(buffer, DocumentFormat::OpenXml);
+    const auto back = readDocument(buffer.data(), DocumentFormat::OpenXml, QStringLiteral("saved"));
+    EXPECT_EQ(bookmarkNames(*back), QStringList{QStringLiteral("second")});
 }
 
 TEST_F(CommandsTest, ABookmarkAtTheEndMarksTheLastCharacter)
