@@ -1,7 +1,8 @@
 // Measures the editor's start, typing in a long document and the memory a long document takes.
 // Run on a display (xvfb-run -a) with a Release build; see README.md in this folder.
+// editor_bench [DOCUMENT] also times opening DOCUMENT and showing its first page.
 #include "app/Unit1.h"
-#include "platform/richedit/formats/DocumentFormat.h"
+#include "platform/richedit/formats/Formats.h"
 #include "platform/richedit/layout/PageGeometry.h"
 #include "platform/richedit/view/RichEditControl.h"
 #include "platform/ui/FakeDialogs.h"
@@ -108,5 +109,17 @@ int main(int argc, char *argv[])
     std::printf("typing one character in the middle: median %.2f ms, worst %.2f ms\n", times[times.size() / 2],
                 times.back());
     editor.SetDocumentModelModified(false);
+
+    // 4. Optionally, a document given on the command line: open it and show its first page.
+    if (argc > 1) {
+        const QString document = QString::fromLocal8Bit(argv[1]);
+        QElapsedTimer open;
+        open.start();
+        editor.LoadDocument(document, richedit::formatForFileName(document));
+        QApplication::processEvents();
+        editor.viewport()->repaint();
+        std::printf("%s: opened and first page shown in %lld ms (%d pages)\n", argv[1],
+                    static_cast<long long>(open.elapsed()), editor.pageGeometry().pageCount());
+    }
     return 0;
 }
