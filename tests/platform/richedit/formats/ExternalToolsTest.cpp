@@ -5,6 +5,7 @@
 #include "platform/richedit/formats/Formats.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTextFrame>
 #include <QTextTable>
 #include <QStandardPaths>
@@ -61,8 +62,54 @@ TEST(TavelConvert, FailsWithOneLineNamingTheFault)
     EXPECT_FALSE(QFile::exists(dir.path(QStringLiteral("b.rtf"))));
 }
 
+// The text LibreOffice's plain-text export gives for a document: one line per paragraph, like
+// ours, except that LibreOffice keeps a cell covered by a vertical merge as a cell of its own and
+// writes an empty line for it (cells covered by a horizontal merge it joins, so they give none).
+QString textAsLibreOfficeExportsIt(const QTextDocument &story)
+{
+    QStringList lines;
+    const auto addBlocks = [&lines](QTextBlock block, const QTextBlock &end) {
+        for (; block.isValid() && block != end; block = block.next())
+            lines << block.text().replace(QChar::LineSeparator, QLatin1Char('\n'));
+    };
+    for (QTextFrame::iterator it = story.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (it.currentBlock().isValid()) {
+            addBlocks(it.currentBlock(), it.currentBlock().next());
+            continue;
+        }
+        const auto *table = qobject_cast<QTextTable *>(it.currentFrame());
+        if (!table)
+            continue;
+        for (int row = 0; row < table->rows(); ++row)
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (cell.row() == row && cell.column() == column)
+                    addBlocks(cell.firstCursorPosition().block(), cell.lastCursorPosition().block().next());
+                else if (cell.row() != row && cell.column() == column)
+                    lines << QString();
+            }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+TEST(OtherWordProcessors, ExpectedLibreOfficeTextHasAnEmptyLineForEachVerticallyCoveredCell)
+{
+    std::unique_ptr<Document> document;
+    for (const FeatureBuilder &builder : featureBuilders())
+        if (QLatin1String(builder.name) == QLatin1String("Tables"))
+            document = builder.build();
+    ASSERT_TRUE(document);
+    // The table merges two cells across in its first row and two down in its last column.
+    EXPECT_EQ(textAsLibreOfficeExportsIt(*document->mainStory()).toStdString(),
+              "Before the table\nMerged across\nMerged down\nsecond paragraph\nShaded\nBottom\n\n"
+              "Bordered\nB\nC\nAfter the table");
+    // Our own text has no line for a cell that holds nothing of its own.
+    EXPECT_FALSE(document->plainText().contains(QStringLiteral("\n\n")));
+}
+
 // Other word processors must open what we write: LibreOffice's plain-text export of our files
-// gives the text of our own plain-text writer.
+// gives the text of our own plain-text writer, but for the empty cells LibreOffice keeps where we
+// merge down (see textAsLibreOfficeExportsIt).
 TEST(OtherWordProcessors, LibreOfficeReadsTheTextOfOurFiles)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
@@ -87,7 +134,8 @@ TEST(OtherWordProcessors, LibreOfficeReadsTheTextOfOurFiles)
                                                       QLatin1String(feature) + QStringLiteral(".txt")));
             text.remove(QChar(0xFEFF));
             text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            EXPECT_EQ(text.trimmed().toStdString(), document->plainText().trimmed().toStdString()) << name.toStdString();
+            EXPECT_EQ(text.trimmed().toStdString(), textAsLibreOfficeExportsIt(*document->mainStory()).trimmed().toStdString())
+                << name.toStdString();
         }
     }
 }
@@ -112,9 +160,19 @@ TEST(OtherWordProcessors, DocumentsWrittenByLibreOfficeOpen)
         SCOPED_TRACE(extension);
         EXPECT_TRUE(document->plainText().contains(QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy")));
         EXPECT_TRUE(document->plainText().contains(QStringLiteral("Merged across")));
-        EXPECT_EQ(document->sections().size(), original->sections().size());
+        // LibreOffice 7.4 leaves the section breaks out of the .rtf it writes when a section has
+        // columns (its own reader then sees one section too), so the count to expect is the
+        // count of breaks in the file; the .docx keeps them all.
+        std::size_t sections = original->sections().size();
+        if (QLatin1String(extension) == QLatin1String("rtf"))
+            sections = std::size_t(QString::fromLatin1(dir.read(QStringLiteral("lo/source.rtf")))
+                                       .count(QRegularExpression(QStringLiteral("\\\\sect(?![a-z])")))) + 1;
+        ASSERT_EQ(document->sections().size(), sections);
         EXPECT_EQ(document->section(0).paperKind, PaperKind::A4);
-        EXPECT_TRUE(document->section(1).landscape);
+        if (sections == original->sections().size()) {
+            EXPECT_TRUE(document->section(1).landscape);
+            EXPECT_EQ(document->section(2).paperKind, PaperKind::A5);
+        }
         bool headingStyle = false;
         for (const Style &style : document->styles().styles())
             headingStyle = headingStyle || style.name.compare(QLatin1String("heading 1"), Qt::CaseInsensitive) == 0;

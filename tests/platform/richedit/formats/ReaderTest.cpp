@@ -126,6 +126,53 @@ QByteArray foreignDocx()
                     relationships);
 }
 
+// Shaped as LibreOffice writes sections: a page style table, a section break after the closed
+// paragraph ("\par \sect\sectd"), section properties repeated in full, and paragraph borders set
+// inside the groups of the text, before control words that are not borders.
+TEST(RtfReader, ReadsSectionsShapedAsLibreOfficeWritesThem)
+{
+    const QByteArray rtf = R"({\rtf1\ansi\deff3\adeflang1025
+{\fonttbl{\f3\froman\fprq2\fcharset0 Liberation Serif{\*\falt Times New Roman};}{\f5\froman\fprq2\fcharset0 Times New Roman;}}
+{\stylesheet{\s0\snext0\loch\nowidctlpar\f3\fs24 Normal;}}
+{\*\pgdsctbl
+{\pgdsc0\pgdscuse451\pgwsxn11906\pghsxn16838\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\pgdscnxt0 Default Page Style;}
+{\pgdsc1\pgdscuse451\lndscpsxn\pgndec\pgwsxn15840\pghsxn12240\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\pgdscnxt1 Converted1;}}
+\formshade\paperh16838\paperw11906\margl1440\margr1440\margt1440\margb1440\sectd\sbknone\pgndec\sftnnar\saftnnrlc\sectunlocked1\pgwsxn11906\pghsxn16838\marglsxn1134\margrsxn1134\margtsxn1417\margbsxn1417\ftnbj\ftnstart1\ftnrstcont\ftnnar\aenddoc\aftnrstcont\aftnstart1\aftnnrlc
+{\*\ftnsep\chftnsep}\pgndec\pard\plain \s0\loch\nowidctlpar\f3\fs24\ql\ltrpar{\hich\af5\loch\brdrt\brdrnone\brdrl\brdrnone\brdrb\brdrnone\brdrr\brdrnone\f5\loch
+First section}
+\par \sect\sectd\sftnnar\saftnnrlc\sectunlocked1\pgwsxn15840\pghsxn12240\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\brdrt\brdrnone\brdrl\brdrnone\brdrb\brdrnone\brdrr\brdrnone\pgndec\sbkodd\pard\plain \s0\loch\nowidctlpar\f3\fs24\ql\ltrpar{\hich\af5\loch\f5\loch
+Second section}
+\par \sect\sectd\sftnnar\saftnnrlc\sectunlocked1\pgwsxn8391\pghsxn11906\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\pgndec\sbkpage\pard\plain \s0\loch\nowidctlpar\f3\fs24\ql\ltrpar{\hich\af5\loch\f5\loch
+Third section}
+\par })";
+    const auto document = readRtfText(rtf);
+    EXPECT_EQ(document->plainText().toStdString(), "First section\nSecond section\nThird section");
+    ASSERT_EQ(document->sections().size(), 3u);
+    const struct {
+        PaperKind paper;
+        bool landscape;
+        SectionStart start;
+        int leftMargin;
+    } expected[] = {
+        {PaperKind::A4, false, SectionStart::Continuous, 1134},
+        {PaperKind::Letter, true, SectionStart::OddPage, 1440},
+        {PaperKind::A5, false, SectionStart::NextPage, 1440},
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        const Section &section = document->section(int(i));
+        EXPECT_EQ(section.paperKind, expected[i].paper);
+        EXPECT_EQ(section.landscape, expected[i].landscape);
+        EXPECT_EQ(section.start, expected[i].start);
+        EXPECT_EQ(section.margins.left, expected[i].leftMargin);
+    }
+    QTextBlock block = document->mainStory()->begin();
+    for (bool sectionEnd : {true, true, false}) {
+        EXPECT_EQ(block.blockFormat().boolProperty(prop::SectionEnd), sectionEnd) << block.text().toStdString();
+        block = block.next();
+    }
+}
+
 TEST(DocxReader, ReadsADocumentShapedAsOtherProgramsWriteIt)
 {
     ReadReport report;

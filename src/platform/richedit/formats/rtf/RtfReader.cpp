@@ -453,6 +453,9 @@ void Parser::groupStart()
     GroupState copy = state();
     if (copy.dest == Dest::Skip && m_stack.size() == 1)
         copy.dest = Dest::Body;
+    // A paragraph border being described may live in a group state, which the stack may move or
+    // drop: "{\brdrt}\brdrw10" must not write through a stale pointer, so a border ends with its group.
+    m_border = {};
     m_stack.push_back(copy);
     m_nextIsIgnorable = false;
     m_groupJustOpened = true;
@@ -464,6 +467,7 @@ void Parser::groupEnd()
     if (m_stack.size() <= 1)
         return;
     const GroupState ending = state();
+    m_border = {};
     m_stack.pop_back();
     const GroupState &parent = state();
     switch (ending.dest) {
