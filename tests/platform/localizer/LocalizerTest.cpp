@@ -1,6 +1,10 @@
 #include "platform/localizer/EngineTexts.h"
 #include "platform/localizer/Localizer.h"
+#include "platform/richedit/commands/EditorCommand.h"
 #include "platform/richedit/commands/EditorCommands.h"
+#include "platform/richedit/commands/FindReplaceDialog.h"
+#include "platform/richedit/view/RichEditControl.h"
+#include "platform/ui/FakeDialogs.h"
 #include "platform/rtl/MemIniFile.h"
 #include "support/TempDir.h"
 
@@ -141,6 +145,31 @@ TEST_F(LocalizerTest, OpenWindowsAreToldAtOnceAndTheEngineTranslationsServeThem)
     QApplication::processEvents();
     EXPECT_GT(window.changes, before);
     EXPECT_EQ(QCoreApplication::translate("richedit::FindReplaceDialog", "Fi&nd what:"), "Fi&nd what:");
+}
+
+TEST_F(LocalizerTest, TheOpenFindAndReplaceWindowChangesItsTexts)
+{
+    ui::FakeDialogs dialogs;
+    richedit::RichEditControl control(dialogs);
+    richedit::CommandSession session;
+    richedit::FindReplaceDialog window(control, session);
+    window.open(true);
+    const auto findNext = [&] {
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            if (button->isDefault())
+                return button->text();
+        return QString();
+    };
+    EXPECT_EQ(findNext(), "&Find Next");
+
+    load(file("[1031]\nFindReplace.FindNext=&Weitersuchen\nFindReplace.ReplaceTitle=Ersetzen\n"), 1031);
+    QApplication::processEvents();
+    EXPECT_EQ(findNext(), "&Weitersuchen");
+    EXPECT_EQ(window.windowTitle(), "Ersetzen");
+
+    localizer.SetLocale(1033);
+    QApplication::processEvents();
+    EXPECT_EQ(findNext(), "&Find Next");
 }
 
 TEST_F(LocalizerTest, TheEditorsContextMenuFollows)

@@ -5,6 +5,7 @@
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -16,32 +17,29 @@ namespace richedit {
 
 FindReplaceDialog::FindReplaceDialog(RichEditControl &control, CommandSession &session, QWidget *parent)
     : QDialog(parent), m_control(control), m_session(session), m_find(new QLineEdit(this)),
-      m_replace(new QLineEdit(this)), m_replaceLabel(new QLabel(QStringLiteral("Replace &with:"), this)),
-      m_matchCase(new QCheckBox(QStringLiteral("Match &case"), this)),
-      m_wholeWord(new QCheckBox(QStringLiteral("Find whole words &only"), this)),
-      m_replaceButton(new QPushButton(QStringLiteral("&Replace"), this)),
-      m_replaceAllButton(new QPushButton(QStringLiteral("Replace &All"), this)), m_status(new QLabel(this))
+      m_replace(new QLineEdit(this)), m_findLabel(new QLabel(this)), m_replaceLabel(new QLabel(this)),
+      m_matchCase(new QCheckBox(this)), m_wholeWord(new QCheckBox(this)), m_findNextButton(new QPushButton(this)),
+      m_replaceButton(new QPushButton(this)), m_replaceAllButton(new QPushButton(this)), m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("FindReplaceDialog"));
     setModal(false);
     m_find->setObjectName(QStringLiteral("findText"));
     m_replace->setObjectName(QStringLiteral("replaceText"));
     auto *form = new QFormLayout;
-    auto *findLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
-    findLabel->setBuddy(m_find);
+    m_findLabel->setBuddy(m_find);
     m_replaceLabel->setBuddy(m_replace);
-    form->addRow(findLabel, m_find);
+    form->addRow(m_findLabel, m_find);
     form->addRow(m_replaceLabel, m_replace);
     form->addRow(m_matchCase);
     form->addRow(m_wholeWord);
 
     auto *buttons = new QDialogButtonBox(Qt::Horizontal, this);
-    QPushButton *findNext = buttons->addButton(QStringLiteral("&Find Next"), QDialogButtonBox::ActionRole);
-    findNext->setDefault(true);
+    buttons->addButton(m_findNextButton, QDialogButtonBox::ActionRole);
+    m_findNextButton->setDefault(true);
     buttons->addButton(m_replaceButton, QDialogButtonBox::ActionRole);
     buttons->addButton(m_replaceAllButton, QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
-    connect(findNext, &QPushButton::clicked, this, &FindReplaceDialog::findNextClicked);
+    connect(m_findNextButton, &QPushButton::clicked, this, &FindReplaceDialog::findNextClicked);
     connect(m_replaceButton, &QPushButton::clicked, this, &FindReplaceDialog::replaceClicked);
     connect(m_replaceAllButton, &QPushButton::clicked, this, &FindReplaceDialog::replaceAllClicked);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -50,11 +48,31 @@ FindReplaceDialog::FindReplaceDialog(RichEditControl &control, CommandSession &s
     layout->addLayout(form);
     layout->addWidget(m_status);
     layout->addWidget(buttons);
+    retranslate();
+}
+
+void FindReplaceDialog::retranslate()
+{
+    m_findLabel->setText(tr("Fi&nd what:"));
+    m_replaceLabel->setText(tr("Replace &with:"));
+    m_matchCase->setText(tr("Match &case"));
+    m_wholeWord->setText(tr("Find whole words &only"));
+    m_findNextButton->setText(tr("&Find Next"));
+    m_replaceButton->setText(tr("&Replace"));
+    m_replaceAllButton->setText(tr("Replace &All"));
+    setWindowTitle(m_replaceButton->isVisibleTo(this) ? tr("Replace") : tr("Find"));
+}
+
+void FindReplaceDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void FindReplaceDialog::open(bool replace)
 {
-    setWindowTitle(replace ? QStringLiteral("Replace") : QStringLiteral("Find"));
+    setWindowTitle(replace ? tr("Replace") : tr("Find"));
     m_find->setText(m_session.searchText);
     m_replace->setText(m_session.replacement);
     m_matchCase->setChecked(m_session.matchCase);
@@ -83,7 +101,7 @@ void FindReplaceDialog::findNextClicked()
     const QTextCursor found = findNext(*m_control.mainStory(), m_session.searchText, m_control.textCursor(),
                                        {m_session.matchCase, m_session.wholeWord});
     if (found.isNull()) {
-        m_status->setText(QStringLiteral("The search item was not found."));
+        m_status->setText(tr("The search item was not found."));
         return;
     }
     m_status->clear();
@@ -105,8 +123,7 @@ void FindReplaceDialog::replaceAllClicked()
     storeOptions();
     const int count = replaceAll(*m_control.mainStory(), m_session.searchText, m_session.replacement,
                                  {m_session.matchCase, m_session.wholeWord});
-    m_status->setText(count == 0 ? QStringLiteral("The search item was not found.")
-                                 : QStringLiteral("Replaced %1 occurrence(s).").arg(count));
+    m_status->setText(count == 0 ? tr("The search item was not found.") : tr("Replaced %1 occurrence(s).").arg(count));
 }
 
 } // namespace richedit

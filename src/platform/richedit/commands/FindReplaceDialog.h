@@ -26,16 +26,22 @@ public:
     void replaceClicked();
     void replaceAllClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void storeOptions();
+    void retranslate();
 
     RichEditControl &m_control;
     CommandSession &m_session;
     QLineEdit *m_find;
     QLineEdit *m_replace;
+    QLabel *m_findLabel;
     QLabel *m_replaceLabel;
     QCheckBox *m_matchCase;
     QCheckBox *m_wholeWord;
+    QPushButton *m_findNextButton;
     QPushButton *m_replaceButton;
     QPushButton *m_replaceAllButton;
     QLabel *m_status;

@@ -28,9 +28,14 @@ MeasurementUnit shownUnit(MeasurementUnit unit)
     return unit == MeasurementUnit::Document ? MeasurementUnit::Centimeter : unit;
 }
 
-const std::pair<Qt::Alignment, const char *> alignments[] = {
-    {Qt::AlignLeft, "Left"}, {Qt::AlignHCenter, "Centered"}, {Qt::AlignRight, "Right"}, {Qt::AlignJustify, "Justified"}};
-const std::pair<int, const char *> spacings[] = {{100, "Single"}, {150, "1.5 lines"}, {200, "Double"}};
+// Marked for translation in the dialog's own context; tr() looks them up when shown.
+const std::pair<Qt::Alignment, const char *> alignments[] = {{Qt::AlignLeft, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "Left")},
+                                                             {Qt::AlignHCenter, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "Centered")},
+                                                             {Qt::AlignRight, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "Right")},
+                                                             {Qt::AlignJustify, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "Justified")}};
+const std::pair<int, const char *> spacings[] = {{100, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "Single")},
+                                                 {150, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "1.5 lines")},
+                                                 {200, QT_TRANSLATE_NOOP("richedit::ParagraphDialog", "Double")}};
 
 } // namespace
 
@@ -41,9 +46,9 @@ ParagraphDialog::ParagraphDialog(const ParagraphSettings &settings, MeasurementU
       m_after(new QDoubleSpinBox(this)), m_lineSpacing(new QComboBox(this))
 {
     setObjectName(QStringLiteral("ParagraphDialog"));
-    setWindowTitle(QStringLiteral("Paragraph"));
+    setWindowTitle(tr("Paragraph"));
     for (const auto &[alignment, name] : alignments) {
-        m_alignment->addItem(QString::fromLatin1(name), int(alignment));
+        m_alignment->addItem(tr(name), int(alignment));
         if (alignment == (settings.alignment & Qt::AlignHorizontal_Mask))
             m_alignment->setCurrentIndex(m_alignment->count() - 1);
     }
@@ -54,7 +59,7 @@ ParagraphDialog::ParagraphDialog(const ParagraphSettings &settings, MeasurementU
     m_before->setValue(settings.spaceBefore / layoutPerPoint);
     m_after->setValue(settings.spaceAfter / layoutPerPoint);
     for (const auto &[percent, name] : spacings) {
-        m_lineSpacing->addItem(QString::fromLatin1(name), percent);
+        m_lineSpacing->addItem(tr(name), percent);
         if (percent == settings.lineSpacingPercent)
             m_lineSpacing->setCurrentIndex(m_lineSpacing->count() - 1);
     }
@@ -64,13 +69,13 @@ ParagraphDialog::ParagraphDialog(const ParagraphSettings &settings, MeasurementU
     }
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Alignment:"), m_alignment);
-    form->addRow(QStringLiteral("Left indent:"), m_left);
-    form->addRow(QStringLiteral("Right indent:"), m_right);
-    form->addRow(QStringLiteral("First line:"), m_firstLine);
-    form->addRow(QStringLiteral("Spacing before:"), m_before);
-    form->addRow(QStringLiteral("Spacing after:"), m_after);
-    form->addRow(QStringLiteral("Line spacing:"), m_lineSpacing);
+    form->addRow(tr("Alignment:"), m_alignment);
+    form->addRow(tr("Left indent:"), m_left);
+    form->addRow(tr("Right indent:"), m_right);
+    form->addRow(tr("First line:"), m_firstLine);
+    form->addRow(tr("Spacing before:"), m_before);
+    form->addRow(tr("Spacing after:"), m_after);
+    form->addRow(tr("Line spacing:"), m_lineSpacing);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -5,6 +5,7 @@
 #include "ParagraphDialog.h"
 #include "SymbolDialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLineEdit>
@@ -21,6 +22,15 @@
 #include <QVBoxLayout>
 
 namespace richedit {
+namespace {
+
+/// A text of these dialogs as the active localizer has it.
+QString text(const char *english)
+{
+    return QCoreApplication::translate("richedit::QtEditorDialogs", english);
+}
+
+} // namespace
 
 QtEditorDialogs::~QtEditorDialogs()
 {
@@ -30,7 +40,7 @@ QtEditorDialogs::~QtEditorDialogs()
 std::optional<QFont> QtEditorDialogs::fontForm(const QFont &current)
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, current, m_parent, QStringLiteral("Font"));
+    const QFont font = QFontDialog::getFont(&ok, current, m_parent, text("Font"));
     if (!ok)
         return std::nullopt;
     return font;
@@ -47,7 +57,7 @@ std::optional<ParagraphSettings> QtEditorDialogs::paragraphForm(const ParagraphS
 std::optional<QSize> QtEditorDialogs::insertTableForm()
 {
     QDialog dialog(m_parent);
-    dialog.setWindowTitle(QStringLiteral("Insert Table"));
+    dialog.setWindowTitle(text("Insert Table"));
     auto *columns = new QSpinBox(&dialog);
     auto *rows = new QSpinBox(&dialog);
     columns->setRange(1, 63);
@@ -55,8 +65,8 @@ std::optional<QSize> QtEditorDialogs::insertTableForm()
     columns->setValue(5);
     rows->setValue(2);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Number of columns:"), columns);
-    form->addRow(QStringLiteral("Number of rows:"), rows);
+    form->addRow(text("Number of columns:"), columns);
+    form->addRow(text("Number of rows:"), rows);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -127,8 +137,8 @@ std::optional<QString> QtEditorDialogs::pictureFile()
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     const QString path = QFileDialog::getOpenFileName(
-        m_parent, QStringLiteral("Insert Picture"), QString(),
-        QStringLiteral("Pictures (%1);;All Files (*)").arg(patterns.join(QLatin1Char(' '))));
+        m_parent, text("Insert Picture"), QString(),
+        text("Pictures (%1);;All Files (*)").arg(patterns.join(QLatin1Char(' '))));
     if (path.isEmpty())
         return std::nullopt;
     return path;

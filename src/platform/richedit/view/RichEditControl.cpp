@@ -269,8 +269,8 @@ QStringList RichEditControl::openFilters()
             patterns << QStringLiteral("*.") + ext;
         filters << fileFilter(info);
     }
-    filters.prepend(QStringLiteral("All Supported Files (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    filters << QStringLiteral("All Files (*)");
+    filters.prepend(tr("All Supported Files") + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    filters << tr("All Files (*)");
     return filters;
 }
 
@@ -288,7 +288,7 @@ bool RichEditControl::loadDocumentWithDialog()
     if (!askDocumentClosing())
         return false;
     const QStringList filters = openFilters();
-    const std::optional<ui::FileChoice> choice = m_dialogs.openFile(QStringLiteral("Open"), filters, filters.first());
+    const std::optional<ui::FileChoice> choice = m_dialogs.openFile(tr("Open"), filters, filters.first());
     if (!choice)
         return false;
     const DocumentFormat format = formatForFileName(choice->path);
@@ -318,7 +318,7 @@ bool RichEditControl::saveDocumentAs()
                      + formatInfo(preferred).extensions.first();
     }
     const std::optional<ui::FileChoice> choice =
-        m_dialogs.saveFile(QStringLiteral("Save As"), saveFilters(), selected, suggestion);
+        m_dialogs.saveFile(tr("Save As"), saveFilters(), selected, suggestion);
     if (!choice)
         return false;
     const auto [format, path] = resolveSaveTarget(choice->path, choice->filter);
