@@ -101,24 +101,10 @@ void convertCase(CommandContext &context, QString (*convert)(const QString &))
         return;
     const int start = selection.selectionStart();
     const int end = selection.selectionEnd();
-    QTextDocument *document = selection.document();
-    struct Run {
-        int from;
-        int to;
-        QTextCharFormat format;
-    };
-    std::vector<Run> runs;
-    for (QTextBlock block = document->findBlock(start); block.isValid() && block.position() < end;
-         block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const int from = std::max(fragment.position(), start);
-            const int to = std::min(fragment.position() + fragment.length(), end);
-            if (from < to && !fragment.charFormat().isImageFormat())
-                runs.push_back({from, to, fragment.charFormat()});
-        }
-    }
-    QTextCursor editor(document);
+    std::vector<SelectedRun> runs = selectedRuns(selection);
+    // Pictures are no text to convert.
+    std::erase_if(runs, [](const SelectedRun &run) { return run.format.isImageFormat(); });
+    QTextCursor editor(selection.document());
     editor.beginEditBlock();
     int delta = 0;
     // From the end backwards, so that a run that changes length moves nothing still to do.

@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
+
 #include <vector>
 
 namespace richedit {
@@ -19,26 +21,12 @@ QTextCharFormat selectionCharFormat(const QTextCursor &cursor)
     return first.charFormat();
 }
 
-void changeCharFormat(RichEditControl &control, const std::function<void(QTextCharFormat &)> &change)
+std::vector<SelectedRun> selectedRuns(const QTextCursor &cursor)
 {
-    QTextCursor cursor = control.textCursor();
-    if (!cursor.hasSelection()) {
-        QTextCharFormat format = cursor.charFormat();
-        change(format);
-        cursor.setCharFormat(format);
-        control.setTextCursor(cursor);
-        return;
-    }
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
-    QTextDocument *document = cursor.document();
-    // Collect the runs first: changing a format merges and splits the fragments being walked.
-    struct Run {
-        int from;
-        int to;
-        QTextCharFormat format;
-    };
-    std::vector<Run> runs;
+    std::vector<SelectedRun> runs;
+    const QTextDocument *document = cursor.document();
     for (QTextBlock block = document->findBlock(start); block.isValid() && block.position() < end;
          block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -49,9 +37,23 @@ void changeCharFormat(RichEditControl &control, const std::function<void(QTextCh
                 runs.push_back({from, to, fragment.charFormat()});
         }
     }
-    QTextCursor piece(document);
+    return runs;
+}
+
+void changeCharFormat(RichEditControl &control, const std::function<void(QTextCharFormat &)> &change)
+{
+    QTextCursor cursor = control.textCursor();
+    if (!cursor.hasSelection()) {
+        QTextCharFormat format = cursor.charFormat();
+        change(format);
+        cursor.setCharFormat(format);
+        control.setTextCursor(cursor);
+        return;
+    }
+    std::vector<SelectedRun> runs = selectedRuns(cursor);
+    QTextCursor piece(cursor.document());
     piece.beginEditBlock();
-    for (Run &run : runs) {
+    for (SelectedRun &run : runs) {
         change(run.format);
         piece.setPosition(run.from);
         piece.setPosition(run.to, QTextCursor::KeepAnchor);

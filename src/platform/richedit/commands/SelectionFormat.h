@@ -5,10 +5,22 @@
 #include <QTextCursor>
 
 #include <functional>
+#include <vector>
 
 namespace richedit {
 
 class RichEditControl;
+
+/// A piece of one run of text that lies inside a selection, with the run's format.
+struct SelectedRun {
+    int from;
+    int to;
+    QTextCharFormat format;
+};
+
+/// The runs (fragments) of `cursor`'s selection, in document order, cut to the selection.
+/// Collected first, because changing a format merges and splits the fragments being walked.
+std::vector<SelectedRun> selectedRuns(const QTextCursor &cursor);
 
 /// The character format the commands show as the selection's: that of the first selected
 /// character, or the format typing at the caret would get.

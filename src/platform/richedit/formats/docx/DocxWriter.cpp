@@ -28,6 +28,28 @@ const char *const typeBase = "application/vnd.openxmlformats-officedocument.word
 
 enum class Mode { Present, Difference };
 
+/// Whether a property goes into the file: present on `format` itself (Present), or different
+/// from what the style gives (Difference).
+bool isWanted(Mode mode, const QTextFormat &format, std::initializer_list<int> properties, const QVariant &mine,
+              const QVariant &theirs)
+{
+    if (mode == Mode::Present) {
+        for (int property : properties)
+            if (format.hasProperty(property))
+                return true;
+        return false;
+    }
+    return mine != theirs;
+}
+
+/// An on/off element: present means on, w:val="0" means explicitly off.
+void appendFlag(pugi::xml_node parent, const char *name, bool on)
+{
+    pugi::xml_node node = parent.append_child(name);
+    if (!on)
+        node.append_attribute("w:val") = "0";
+}
+
 const struct {
     UnderlineType type;
     const char *name;
@@ -194,19 +216,9 @@ void Generator::characterProperties(pugi::xml_node parent, const QTextCharFormat
     QTextCharFormat effective = base;
     effective.merge(format);
     const auto wanted = [&](std::initializer_list<int> properties, const QVariant &mine, const QVariant &theirs) {
-        if (mode == Mode::Present) {
-            for (int property : properties)
-                if (format.hasProperty(property))
-                    return true;
-            return false;
-        }
-        return mine != theirs;
+        return isWanted(mode, format, properties, mine, theirs);
     };
-    const auto flag = [&](const char *name, bool on) {
-        pugi::xml_node node = rPr.append_child(name);
-        if (!on)
-            node.append_attribute("w:val") = "0";
-    };
+    const auto flag = [&](const char *name, bool on) { appendFlag(rPr, name, on); };
     if (withStyle && format.hasProperty(prop::CharacterStyleId))
         addValue(rPr, "w:rStyle", format.stringProperty(prop::CharacterStyleId).toUtf8());
     const QString family = firstFamily(effective);
@@ -295,19 +307,9 @@ void Generator::paragraphProperties(pugi::xml_node pPr, const QTextBlockFormat &
     QTextBlockFormat effective = base;
     effective.merge(format);
     const auto wanted = [&](std::initializer_list<int> properties, const QVariant &mine, const QVariant &theirs) {
-        if (mode == Mode::Present) {
-            for (int property : properties)
-                if (format.hasProperty(property))
-                    return true;
-            return false;
-        }
-        return mine != theirs;
+        return isWanted(mode, format, properties, mine, theirs);
     };
-    const auto flag = [&](const char *name, bool on) {
-        pugi::xml_node node = pPr.append_child(name);
-        if (!on)
-            node.append_attribute("w:val") = "0";
-    };
+    const auto flag = [&](const char *name, bool on) { appendFlag(pPr, name, on); };
     if (wanted({prop::KeepWithNext}, effective.boolProperty(prop::KeepWithNext), base.boolProperty(prop::KeepWithNext)))
         flag("w:keepNext", effective.boolProperty(prop::KeepWithNext));
     if (wanted({QTextFormat::BlockNonBreakableLines}, effective.nonBreakableLines(), base.nonBreakableLines()))
