@@ -2,13 +2,16 @@
 #include "platform/localizer/Localizer.h"
 #include "platform/richedit/commands/EditorCommand.h"
 #include "platform/richedit/commands/EditorCommands.h"
+#include "platform/richedit/commands/BookmarkDialog.h"
 #include "platform/richedit/commands/FindReplaceDialog.h"
+#include "platform/richedit/commands/SymbolDialog.h"
 #include "platform/richedit/view/RichEditControl.h"
 #include "platform/ui/FakeDialogs.h"
 #include "platform/rtl/MemIniFile.h"
 #include "support/TempDir.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -198,6 +201,32 @@ TEST_F(LocalizerTest, TheFontDialogAndStandardButtonsFollow)
     EXPECT_TRUE(texts.contains("Effekte")) << texts.join('|').toStdString();
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+}
+
+TEST_F(LocalizerTest, TheBookmarkAndSymbolDialogsAndTheFileFiltersFollow)
+{
+    load(file("[1031]\nBookmark.Title=Textmarke\nBookmark.Name=Name der Textmarke:\nSymbol.Title=Symbol einfügen\n"
+              "Symbol.Cyrillic=Kyrillisch\nFormat.Rtf=RTF-Format\n"),
+         1031);
+    ui::FakeDialogs dialogs;
+    richedit::RichEditControl control(dialogs);
+    richedit::BookmarkDialog bookmarks(control);
+    EXPECT_EQ(bookmarks.windowTitle(), "Textmarke");
+    QStringList labels;
+    for (QLabel *label : bookmarks.findChildren<QLabel *>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains("Name der Textmarke:")) << labels.join('|').toStdString();
+
+    richedit::SymbolDialog symbols(QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(symbols.windowTitle(), "Symbol einfügen");
+    QStringList blocks;
+    for (QComboBox *box : symbols.findChildren<QComboBox *>())
+        for (int i = 0; i < box->count(); ++i)
+            blocks << box->itemText(i);
+    EXPECT_TRUE(blocks.contains("Kyrillisch"));
+
+    // The filter a save dialog returns must still name its format after the switch.
+    EXPECT_TRUE(control.saveFilters().contains("RTF-Format (*.rtf)")) << control.saveFilters().join('|').toStdString();
 }
 
 TEST_F(LocalizerTest, TheDestroyedLocalizerStopsTranslating)

@@ -17,13 +17,13 @@ BookmarkDialog::BookmarkDialog(RichEditControl &control, QWidget *parent)
       m_problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("BookmarkDialog"));
-    setWindowTitle(QStringLiteral("Bookmark"));
+    setWindowTitle(tr("Bookmark"));
     m_problem->setStyleSheet(QStringLiteral("color: #b00020;"));
     m_problem->setWordWrap(true);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *add = buttons->addButton(QStringLiteral("&Add"), QDialogButtonBox::ActionRole);
-    QPushButton *goTo = buttons->addButton(QStringLiteral("&Go To"), QDialogButtonBox::ActionRole);
-    QPushButton *remove = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
+    QPushButton *add = buttons->addButton(tr("&Add"), QDialogButtonBox::ActionRole);
+    QPushButton *goTo = buttons->addButton(tr("&Go To"), QDialogButtonBox::ActionRole);
+    QPushButton *remove = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     add->setDefault(true);
     connect(add, &QPushButton::clicked, this, &BookmarkDialog::add);
@@ -33,7 +33,7 @@ BookmarkDialog::BookmarkDialog(RichEditControl &control, QWidget *parent)
     connect(m_list, &QListWidget::currentTextChanged, m_name, &QLineEdit::setText);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &BookmarkDialog::goTo);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Bookmark name:"), this));
+    layout->addWidget(new QLabel(tr("Bookmark name:"), this));
     layout->addWidget(m_name);
     layout->addWidget(m_list);
     layout->addWidget(m_problem);
@@ -61,7 +61,7 @@ void BookmarkDialog::add()
 void BookmarkDialog::goTo()
 {
     if (!bookmarks::goToBookmark(m_control, m_name->text().trimmed()))
-        m_problem->setText(QStringLiteral("There is no bookmark of that name."));
+        m_problem->setText(tr("There is no bookmark of that name."));
 }
 
 void BookmarkDialog::remove()

@@ -1,5 +1,6 @@
 #include "Bookmarks.h"
 
+#include "CommandTexts.h"
 #include "EditorDialogs.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/view/RichEditControl.h"
@@ -37,11 +38,11 @@ QString nameProblem(const QString &name)
 {
     static const QRegularExpression valid(QStringLiteral("^\\p{L}[\\p{L}\\p{N}_]*$"));
     if (name.isEmpty())
-        return QStringLiteral("Type a name for the bookmark.");
+        return commandText("Type a name for the bookmark.");
     if (name.size() > maximumNameLength)
-        return QStringLiteral("A bookmark name can be at most %1 characters long.").arg(maximumNameLength);
+        return commandText("A bookmark name can be at most %1 characters long.").arg(maximumNameLength);
     if (!valid.match(name).hasMatch())
-        return QStringLiteral("A bookmark name must start with a letter and contain only letters, digits and underscores.");
+        return commandText("A bookmark name must start with a letter and contain only letters, digits and underscores.");
     return {};
 }
 
@@ -56,7 +57,7 @@ void addBookmark(RichEditControl &control, const QString &name)
     const int last = document.characterCount() - 1; // the final paragraph mark is not text
     if (from == to) {
         if (last <= 0)
-            throw Error(QStringLiteral("A bookmark needs some text to mark; the document is empty."));
+            throw Error(commandText("A bookmark needs some text to mark; the document is empty."));
         if (to < last)
             ++to;
         else

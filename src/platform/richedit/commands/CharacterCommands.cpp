@@ -1,5 +1,6 @@
 #include "CharacterCommands.h"
 
+#include "CommandTexts.h"
 #include "EditorDialogs.h"
 #include "SelectionFormat.h"
 #include "platform/richedit/Error.h"
@@ -92,7 +93,7 @@ void changeFontSize(CommandContext &context, const QVariant &size)
     const qreal points = QLocale().toDouble(size.toString().trimmed(), &ok);
     const qreal value = ok ? points : size.toString().trimmed().toDouble(&ok);
     if (!ok || value < minimumSize || value > maximumSize)
-        throw Error(QStringLiteral("The font size must be a number between 1 and 1638."));
+        throw Error(commandText("The font size must be a number between 1 and 1638."));
     setSize(context, value);
 }
 

@@ -1,5 +1,6 @@
 #include "EditingCommands.h"
 
+#include "CommandTexts.h"
 #include "EditorDialogs.h"
 #include "SelectionFormat.h"
 #include "TextSearch.h"
@@ -198,7 +199,7 @@ void searchFindNext(CommandContext &context, const QVariant &)
     const QTextCursor found = findNext(*context.control.mainStory(), context.session.searchText,
                                        context.control.textCursor(), options(context.session));
     if (found.isNull()) {
-        context.dialogs.information(QStringLiteral("The search item \"%1\" was not found.").arg(context.session.searchText));
+        context.dialogs.information(commandText("The search item \"%1\" was not found.").arg(context.session.searchText));
         return;
     }
     context.control.setTextCursor(found);
@@ -228,7 +229,7 @@ void insertPictureFile(RichEditControl &control, const QString &path)
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull())
-        throw Error(QStringLiteral("The picture \"%1\" cannot be inserted: %2.")
+        throw Error(commandText("The picture \"%1\" cannot be inserted: %2.")
                         .arg(QFileInfo(path).fileName(), reader.errorString()));
     insertImage(control, image);
 }

@@ -92,18 +92,18 @@ std::optional<HyperlinkSettings> QtEditorDialogs::hyperlinkForm(const HyperlinkS
 {
     QDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("HyperlinkDialog"));
-    dialog.setWindowTitle(QStringLiteral("Hyperlink"));
+    dialog.setWindowTitle(richedit::text("Hyperlink"));
     auto *text = new QLineEdit(current.text, &dialog);
     auto *address = new QLineEdit(current.address, &dialog);
     address->setPlaceholderText(QStringLiteral("https://… or mailto:…"));
     address->setMinimumWidth(360);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Text to display:"), text);
-    form->addRow(QStringLiteral("Address:"), address);
+    form->addRow(richedit::text("Text to display:"), text);
+    form->addRow(richedit::text("Address:"), address);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     bool remove = false;
     if (!current.address.isEmpty()) {
-        QPushButton *removeButton = buttons->addButton(QStringLiteral("Remove Link"), QDialogButtonBox::DestructiveRole);
+        QPushButton *removeButton = buttons->addButton(richedit::text("Remove Link"), QDialogButtonBox::DestructiveRole);
         QObject::connect(removeButton, &QPushButton::clicked, &dialog, [&] {
             remove = true;
             dialog.accept();

@@ -47,10 +47,10 @@ SymbolDialog::SymbolDialog(const QString &family, QWidget *parent)
       m_grid(new QTableWidget(this))
 {
     setObjectName(QStringLiteral("SymbolDialog"));
-    setWindowTitle(QStringLiteral("Symbol"));
+    setWindowTitle(tr("Symbol"));
     m_font->setCurrentFont(QFont(family));
     for (const UnicodeBlock &block : blocks)
-        m_block->addItem(QString::fromLatin1(block.name));
+        m_block->addItem(tr(block.name));
     m_grid->setColumnCount(gridColumns);
     m_grid->horizontalHeader()->hide();
     m_grid->verticalHeader()->hide();
@@ -62,10 +62,10 @@ SymbolDialog::SymbolDialog(const QString &family, QWidget *parent)
     m_grid->setMinimumSize(gridColumns * 30 + 24, 8 * 30);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Font:"), m_font);
-    form->addRow(QStringLiteral("Subset:"), m_block);
+    form->addRow(tr("Font:"), m_font);
+    form->addRow(tr("Subset:"), m_block);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton *insert = buttons->addButton(QStringLiteral("Insert"), QDialogButtonBox::AcceptRole);
+    QPushButton *insert = buttons->addButton(tr("Insert"), QDialogButtonBox::AcceptRole);
     insert->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (!symbol().isEmpty())

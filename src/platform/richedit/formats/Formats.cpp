@@ -9,6 +9,7 @@
 #include "txt/PlainTextFormat.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -75,7 +76,9 @@ QString fileFilter(const FormatInfo &info)
     QStringList patterns;
     for (const QString &ext : info.extensions)
         patterns << QStringLiteral("*.") + ext;
-    return info.filterName + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    // The name is the localizer's key; the patterns are not translated.
+    const QString name = QCoreApplication::translate("richedit::Formats", info.filterName.toUtf8().constData());
+    return name + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 std::unique_ptr<Document> readDocument(const QByteArray &data, DocumentFormat format, const QString &sourceName,
