@@ -1,5 +1,6 @@
 #include "Formats.h"
 
+#include "doc/DocReader.h"
 #include "docx/DocxReader.h"
 #include "docx/DocxWriter.h"
 #include "html/HtmlFormat.h"
@@ -27,7 +28,7 @@ std::vector<FormatInfo> buildFormatTable()
     return {
         {DocumentFormat::OpenXml, QStringLiteral("Word Document"), {QStringLiteral("docx")}, readDocx, writeDocx},
         {DocumentFormat::Rtf, QStringLiteral("Rich Text Format"), {QStringLiteral("rtf")}, readRtf, writeRtf},
-        {DocumentFormat::Doc, QStringLiteral("Word 97-2003 Document"), {QStringLiteral("doc")}, nullptr, nullptr},
+        {DocumentFormat::Doc, QStringLiteral("Word 97-2003 Document"), {QStringLiteral("doc")}, readDoc, nullptr},
         {DocumentFormat::PlainText, QStringLiteral("Plain Text"), {QStringLiteral("txt")}, readPlainText,
          writePlainText},
         {DocumentFormat::Html, QStringLiteral("Web Page"), {QStringLiteral("html"), QStringLiteral("htm")}, readHtml,
