@@ -17,6 +17,9 @@ namespace {
 
 #if defined(TAVEL_FUZZ_FORMAT_rtf)
 constexpr richedit::DocumentFormat format = richedit::DocumentFormat::Rtf;
+#elif defined(TAVEL_FUZZ_FORMAT_doc)
+// .doc has no writer: what was read is written as .docx.
+constexpr richedit::DocumentFormat format = richedit::DocumentFormat::Doc;
 #else
 constexpr richedit::DocumentFormat format = richedit::DocumentFormat::OpenXml;
 #endif
@@ -65,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QByteArray out;
         QBuffer buffer(&out);
         buffer.open(QIODevice::WriteOnly);
-        richedit::writeDocument(*document, buffer, format);
+        richedit::writeDocument(*document, buffer,
+                                format == richedit::DocumentFormat::Doc ? richedit::DocumentFormat::OpenXml : format);
     } catch (const richedit::Error &) {
     }
     return 0;
