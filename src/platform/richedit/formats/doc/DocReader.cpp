@@ -15,13 +15,15 @@
 // [X] headers and footers (odd, even, first)
 // [-] tables: rows and cells with column widths; merged cells, borders and shading are not
 //     kept, nested tables are flattened into their outer cell
-// [-] lists: the paragraphs are kept without their numbers or bullets (with a warning)
+// [-] lists: list definitions with number formats, level texts, start numbers and indents;
+//     level overrides are not applied
 // [ ] pictures, drawings, footnotes, comments, revisions (dropped with a warning)
 // Word 6.0/95 files and encrypted files end in an error that says so.
 #include "DocReader.h"
 
 #include "CompoundFile.h"
 #include "Fib.h"
+#include "ListTables.h"
 #include "PieceTable.h"
 #include "PropertyRuns.h"
 #include "StyleSheetReader.h"
@@ -150,6 +152,8 @@ void DocParser::run()
     m_fonts = parseFontTable(slice(*table, m_fib.sttbfFfn.fc, m_fib.sttbfFfn.lcb));
     loadStyles(*table);
     loadSections(*table);
+    for (auto &[ilfo, list] : parseLists(*table, m_fib.plfLst.fc, m_fib.plfLst.lcb, m_fib.plfLfo.fc, m_fib.plfLfo.lcb))
+        m_document.lists()[ilfo] = list;
 
     quint32 textEnd = quint32(m_fib.ccpText);
     if (textEnd > m_pieces->end()) {
@@ -331,6 +335,20 @@ ParagraphProps DocParser::paragraphProps(quint32 markCp) const
     props.format.merge(m_document.styles().resolvedBlockFormat(styleId(props.istd)));
     if (m_styleIds.count(props.istd))
         props.format.setProperty(prop::ParagraphStyleId, styleId(props.istd));
+    // A style may put its paragraphs in a list: its chain's modifiers come first, root first.
+    std::vector<int> chain;
+    for (int istd = props.istd; istd >= 0 && istd < int(m_sheet.styles.size()) && chain.size() < 32;) {
+        const auto &style = m_sheet.styles[std::size_t(istd)];
+        if (!style)
+            break;
+        chain.insert(chain.begin(), istd);
+        istd = style->basedOn;
+    }
+    const int istd = props.istd;
+    for (int link : chain)
+        for (const Sprm &sprm : m_sheet.styles[std::size_t(link)]->paragraphSprms)
+            applyParagraphSprm(props, sprm);
+    props.istd = istd;
     if (run)
         for (const Sprm &sprm : run->sprms)
             applyParagraphSprm(props, sprm);
@@ -418,13 +436,17 @@ void DocParser::readParagraph(StoryState &state, const QString &text, quint32 te
     const bool inTable = props.inTable || props.depth > 0;
     if (props.depth > 1)
         warnOnce(QStringLiteral("Tables inside tables were flattened into their outer cell."));
-    if (props.listId > 0)
-        warnOnce(QStringLiteral("Numbered and bulleted lists are shown without their numbers and bullets."));
+    if (props.listId > 0 && !m_document.lists().count(props.listId))
+        warnOnce(QStringLiteral("A list whose definition is missing is shown without numbers or bullets."));
     QTextCharFormat paragraphBase = plainCharacter();
     paragraphBase.merge(m_document.styles().resolvedCharFormat(styleId(props.istd)));
 
     ParagraphContent paragraph;
     paragraph.format = props.format;
+    if (props.listId > 0 && m_document.lists().count(props.listId)) {
+        paragraph.listId = props.listId;
+        paragraph.listLevel = props.listLevel;
+    }
     QTextCharFormat format;
     const PropertyRun *formatRun = nullptr;
     bool haveFormat = false;

@@ -13,7 +13,8 @@ constexpr quint16 firstWord97Fib = 0xC1;
 constexpr int ccpTextOffset = 76;
 constexpr int fcLcbOffset = 154;
 
-enum FcLcbIndex { Stshf = 1, PlcfSed = 6, PlcfHdd = 11, PlcfBteChpx = 12, PlcfBtePapx = 13, SttbfFfn = 15, Clx = 33 };
+enum FcLcbIndex { Stshf = 1, PlcfSed = 6, PlcfHdd = 11, PlcfBteChpx = 12, PlcfBtePapx = 13, SttbfFfn = 15, Clx = 33, PlfLst = 73,
+                  PlfLfo = 74 };
 
 } // namespace
 
@@ -41,7 +42,9 @@ Fib Fib::parse(const QByteArray &wd)
     fib.ccpHdd = i32(wd, ccpTextOffset + 8);
     if (fib.ccpText < 0 || fib.ccpFtn < 0 || fib.ccpHdd < 0)
         throw Error(QStringLiteral("its Word header gives a negative text length."));
-    const auto pair = [&wd](int index) {
+    const auto pair = [&wd, cbRgFcLcb](int index) {
+        if (index >= cbRgFcLcb)
+            return FcLcb{};
         return FcLcb{u32(wd, fcLcbOffset + 8 * index), u32(wd, fcLcbOffset + 8 * index + 4)};
     };
     fib.stshf = pair(Stshf);
@@ -51,6 +54,8 @@ Fib Fib::parse(const QByteArray &wd)
     fib.plcfBtePapx = pair(PlcfBtePapx);
     fib.sttbfFfn = pair(SttbfFfn);
     fib.clx = pair(Clx);
+    fib.plfLst = pair(PlfLst);
+    fib.plfLfo = pair(PlfLfo);
     return fib;
 }
 

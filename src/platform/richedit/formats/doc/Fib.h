@@ -19,7 +19,7 @@ struct Fib {
     qint32 ccpText = 0;
     qint32 ccpFtn = 0;
     qint32 ccpHdd = 0;
-    FcLcb stshf, plcfSed, plcfHdd, plcfBteChpx, plcfBtePapx, sttbfFfn, clx;
+    FcLcb stshf, plcfSed, plcfHdd, plcfBteChpx, plcfBtePapx, sttbfFfn, clx, plfLst, plfLfo;
 
     /// Reads the block; throws richedit::Error for a file this reader cannot take
     /// (not Word, Word 6/95, encrypted).

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextFrame>
+#include <QTextList>
 #include <QTextTable>
 
 #include <gtest/gtest.h>
@@ -46,16 +47,27 @@ const char *const source = R"RTF({\rtf1\ansi\ansicpg1252\deff0
 \pard\plain\s0 Landscape section\par
 })RTF";
 
+const char *const listSource = R"RTF({\rtf1\ansi\deff0{\fonttbl{\f0\froman Times New Roman;}}
+{\*\listtable{\list\listtemplateid1{\listlevel\levelnfc23\levelstartat1{\leveltext\'01\u8226 ?;}{\levelnumbers;}\fi-360\li720}\listid1}
+{\list\listtemplateid2{\listlevel\levelnfc0\levelstartat3{\leveltext\'02\'00.;}{\levelnumbers\'01;}\fi-360\li720}{\listlevel\levelnfc4\levelstartat1{\leveltext\'04\'00.\'01);}{\levelnumbers\'01\'03;}\fi-360\li1440}\listid2}}
+{\*\listoverridetable{\listoverride\listid1\listoverridecount0\ls1}{\listoverride\listid2\listoverridecount0\ls2}}
+\pard\ls1\ilvl0 Bullet one\par
+\pard\ls1\ilvl0 Bullet two\par
+\pard\ls2\ilvl0 Number three\par
+\pard\ls2\ilvl1 Sub a\par
+\pard Plain\par
+})RTF";
+
 QString soffice() { return QStandardPaths::findExecutable(QStringLiteral("soffice")); }
 
 // Runs LibreOffice with a profile of its own, so that a LibreOffice already running for
 // someone else on the machine does not take the conversion over.
-bool convertWithLibreOffice(const TempDir &dir, const QString &input, const QString &filter)
+bool convertWithLibreOffice(const TempDir &dir, const QStringList &inputs, const QString &filter)
 {
     QProcess process;
-    process.start(soffice(), {QStringLiteral("-env:UserInstallation=file://") + dir.path(QStringLiteral("profile")),
-                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
-                              QStringLiteral("--outdir"), dir.root(), input});
+    process.start(soffice(), QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.path(QStringLiteral("profile")),
+                                         QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
+                                         QStringLiteral("--outdir"), dir.root()} + inputs);
     return process.waitForFinished(180000) && process.exitCode() == 0;
 }
 
@@ -67,8 +79,10 @@ protected:
             return;
         dir = new TempDir;
         dir->write(QStringLiteral("source.rtf"), source);
-        convertWithLibreOffice(*dir, dir->path(QStringLiteral("source.rtf")), QStringLiteral("doc:MS Word 97"));
-        convertWithLibreOffice(*dir, dir->path(QStringLiteral("source.doc")), QStringLiteral("txt:Text (encoded):UTF8"));
+        dir->write(QStringLiteral("lists.rtf"), listSource);
+        convertWithLibreOffice(*dir, {dir->path(QStringLiteral("source.rtf")), dir->path(QStringLiteral("lists.rtf"))},
+                               QStringLiteral("doc:MS Word 97"));
+        convertWithLibreOffice(*dir, {dir->path(QStringLiteral("source.doc"))}, QStringLiteral("txt:Text (encoded):UTF8"));
     }
     static void TearDownTestSuite()
     {
@@ -226,6 +240,47 @@ TEST_F(LibreOfficeDoc, TableWithCellsAndColumnWidths)
 TEST_F(LibreOfficeDoc, HyperlinkFieldKeepsItsTarget)
 {
     EXPECT_EQ(formatOf(QStringLiteral("example")).anchorHref(), "https://example.org/");
+}
+
+TEST_F(LibreOfficeDoc, ListsKeepTheirNumberFormats)
+{
+    const auto lists = readDocument(dir->path(QStringLiteral("lists.doc")), DocumentFormat::Doc);
+    const auto levelOf = [&lists](const char *text) -> const ListLevel * {
+        for (QTextBlock block = lists->mainStory()->begin(); block.isValid(); block = block.next()) {
+            if (block.text() != QLatin1String(text))
+                continue;
+            if (!block.textList()) {
+                ADD_FAILURE() << text << " is not in a list";
+                return nullptr;
+            }
+            const QTextListFormat format = block.textList()->format();
+            const auto it = lists->lists().find(format.intProperty(prop::ListId));
+            if (it == lists->lists().end())
+                return nullptr;
+            return &it->second.levels[std::size_t(format.intProperty(prop::ListLevelIndex))];
+        }
+        ADD_FAILURE() << "no paragraph " << text;
+        return nullptr;
+    };
+    const ListLevel *bullet = levelOf("Bullet one");
+    ASSERT_TRUE(bullet);
+    EXPECT_EQ(bullet->format, NumberFormat::Bullet);
+    EXPECT_EQ(bullet->text, QStringLiteral("\u2022"));
+    EXPECT_EQ(bullet->indent, 720);
+    EXPECT_EQ(bullet->hanging, 360);
+    const ListLevel *number = levelOf("Number three");
+    ASSERT_TRUE(number);
+    EXPECT_EQ(number->format, NumberFormat::Decimal);
+    EXPECT_EQ(number->start, 3);
+    EXPECT_EQ(number->text, "%1.");
+    const ListLevel *sub = levelOf("Sub a");
+    ASSERT_TRUE(sub);
+    EXPECT_EQ(sub->format, NumberFormat::LowerLetter);
+    EXPECT_EQ(sub->text, "%1.%2)");
+    for (QTextBlock block = lists->mainStory()->begin(); block.isValid(); block = block.next()) {
+        if (block.text() == QLatin1String("Plain"))
+            EXPECT_FALSE(block.textList());
+    }
 }
 
 // The converter opens .doc and writes every format it can write; what it writes reads back
