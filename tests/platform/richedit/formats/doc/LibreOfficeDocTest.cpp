@@ -278,8 +278,9 @@ TEST_F(LibreOfficeDoc, ListsKeepTheirNumberFormats)
     EXPECT_EQ(sub->format, NumberFormat::LowerLetter);
     EXPECT_EQ(sub->text, "%1.%2)");
     for (QTextBlock block = lists->mainStory()->begin(); block.isValid(); block = block.next()) {
-        if (block.text() == QLatin1String("Plain"))
+        if (block.text() == QLatin1String("Plain")) {
             EXPECT_FALSE(block.textList());
+        }
     }
 }
 
