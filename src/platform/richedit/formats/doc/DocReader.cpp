@@ -13,8 +13,8 @@
 // [X] sections: page size, paper kind, orientation, margins, header/footer distance, columns,
 //     title page, page number restart, break type
 // [X] headers and footers (odd, even, first)
-// [-] tables: rows and cells with column widths; merged cells, borders and shading are not
-//     kept, nested tables are flattened into their outer cell
+// [-] tables: rows, cells, column widths, horizontal and vertical merges; borders and shading
+//     are not kept, nested tables are flattened into their outer cell
 // [-] lists: list definitions with number formats, level texts, start numbers and indents;
 //     level overrides are not applied
 // [ ] pictures, drawings, footnotes, comments, revisions (dropped with a warning)
@@ -36,6 +36,7 @@
 
 #include <QTextTableCellFormat>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -65,7 +66,7 @@ struct Field {
 
 struct TableRow {
     std::vector<std::vector<ParagraphContent>> cells;
-    std::vector<int> bounds;
+    std::vector<TableCellDef> definitions;
 };
 
 struct StoryState {
@@ -529,7 +530,7 @@ void DocParser::readParagraph(StoryState &state, const QString &text, quint32 te
                 state.rowCells.push_back(std::move(state.cellParagraphs));
                 state.cellParagraphs.clear();
             }
-            state.rows.push_back({std::move(state.rowCells), props.cellBounds});
+            state.rows.push_back({std::move(state.rowCells), props.cells});
             state.rowCells.clear();
         } else if (markChar == CellMark) {
             state.cellParagraphs.push_back(std::move(paragraph));
@@ -570,15 +571,21 @@ void DocParser::flushTable(StoryState &state)
     }
     std::vector<TableRow> rows = std::move(state.rows);
     state.rows.clear();
-    std::size_t columns = 0;
-    const TableRow *widest = nullptr;
-    for (const TableRow &row : rows) {
-        const std::size_t count = std::max(row.cells.size(), row.bounds.empty() ? 0 : row.bounds.size() - 1);
-        if (count > columns) {
-            columns = count;
-            widest = &row;
+    // Rows without a definition (cut short) get cells of an inch.
+    for (TableRow &row : rows) {
+        while (row.definitions.size() < row.cells.size()) {
+            const int left = row.definitions.empty() ? 0 : row.definitions.back().right;
+            row.definitions.push_back({left, left + 1440, false, false});
         }
     }
+    // The columns are the cells' right edges over all rows; a cell spans the columns up to its own.
+    std::vector<int> edges;
+    for (const TableRow &row : rows)
+        for (const TableCellDef &cell : row.definitions)
+            edges.push_back(cell.right);
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    const std::size_t columns = edges.size();
     if (columns == 0)
         return;
     if (columns > maxTableColumns)
@@ -591,26 +598,60 @@ void DocParser::flushTable(StoryState &state)
     table.format.setBorder(0);
     table.format.setCellSpacing(0);
     table.format.setCellPadding(twipsToLayout(108) / 2);
+    int tableLeft = edges.front();
+    for (const TableRow &row : rows)
+        if (!row.definitions.empty())
+            tableLeft = std::min(tableLeft, row.definitions.front().left);
     QList<QTextLength> widths;
-    for (std::size_t c = 0; c < columns; ++c) {
-        int width = 1440;
-        if (widest && c + 1 < widest->bounds.size())
-            width = std::clamp(widest->bounds[c + 1] - widest->bounds[c], 20, 31680);
-        widths << QTextLength(QTextLength::FixedLength, twipsToLayout(width));
-    }
+    for (std::size_t c = 0; c < columns; ++c)
+        widths << QTextLength(QTextLength::FixedLength,
+                              twipsToLayout(std::clamp(edges[c] - (c ? edges[c - 1] : tableLeft), 20, 31680)));
     table.format.setColumnWidthConstraints(widths);
-    for (TableRow &row : rows) {
-        std::vector<CellContent> cells(columns);
-        for (std::size_t c = 0; c < columns; ++c) {
-            if (c < row.cells.size())
-                cells[c].paragraphs = std::move(row.cells[c]);
-            if (cells[c].paragraphs.empty()) {
-                ParagraphContent empty;
-                empty.format = plainParagraph();
-                cells[c].paragraphs.push_back(empty);
+    const auto emptyParagraph = [this] {
+        ParagraphContent empty;
+        empty.format = plainParagraph();
+        return empty;
+    };
+    table.rows.assign(rows.size(), std::vector<CellContent>(columns));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::vector<CellContent> &grid = table.rows[r];
+        for (CellContent &cell : grid)
+            cell.covered = true;
+        std::size_t column = 0;
+        int anchor = -1;
+        for (std::size_t i = 0; i < rows[r].definitions.size() && column < columns; ++i) {
+            const TableCellDef &definition = rows[r].definitions[i];
+            const std::size_t end =
+                std::size_t(std::lower_bound(edges.begin(), edges.end(), definition.right) - edges.begin()) + 1;
+            const std::size_t last = std::min(end, columns);
+            const int span = last > column ? int(last - column) : 1;
+            if (definition.mergedWithLeft && anchor >= 0) {
+                grid[std::size_t(anchor)].columnSpan += span;
+            } else if (definition.mergedWithAbove && r > 0) {
+                std::size_t above = r - 1;
+                while (above > 0 && table.rows[above][column].covered)
+                    --above;
+                CellContent &top = table.rows[above][column];
+                if (!top.covered)
+                    top.rowSpan = int(r - above) + 1;
+                anchor = -1;
+            } else {
+                CellContent &cell = grid[column];
+                cell.covered = false;
+                cell.columnSpan = span;
+                if (i < rows[r].cells.size())
+                    cell.paragraphs = std::move(rows[r].cells[i]);
+                if (cell.paragraphs.empty())
+                    cell.paragraphs.push_back(emptyParagraph());
+                anchor = int(column);
             }
+            column += std::size_t(span);
         }
-        table.rows.push_back(std::move(cells));
+        // Cells the row does not reach stay empty but present.
+        for (std::size_t c = column; c < columns; ++c) {
+            grid[c].covered = false;
+            grid[c].paragraphs.push_back(emptyParagraph());
+        }
     }
     state.builder.addTable(table);
 }

@@ -228,10 +228,21 @@ void applyParagraphSprm(ParagraphProps &p, const Sprm &sprm)
     case PIlfo: p.listId = i16(op, 0); break;
     case PIlvl: p.listLevel = std::min(int(u8(op, 0)), 8); break;
     case TDefTable: {
-        const int cells = u8(op, 0);
-        p.cellBounds.clear();
-        for (int i = 0; i <= cells && fits(op, 1 + 2 * i, 2); ++i)
-            p.cellBounds.push_back(i16(op, 1 + 2 * i));
+        // itcMac, the cell edges (itcMac + 1), then a 20-byte TC80 per cell.
+        const int count = std::min<int>(u8(op, 0), 64);
+        p.cells.clear();
+        const qint64 tcs = 1 + 2 * qint64(count + 1);
+        for (int i = 0; i < count && fits(op, 1 + 2 * i, 4); ++i) {
+            TableCellDef cell;
+            cell.left = i16(op, 1 + 2 * i);
+            cell.right = i16(op, 3 + 2 * i);
+            if (fits(op, tcs + 20 * i, 2)) {
+                const quint16 flags = u16(op, tcs + 20 * i);
+                cell.mergedWithLeft = flags & 0x0002;
+                cell.mergedWithAbove = (flags & 0x0020) && !(flags & 0x0040);
+            }
+            p.cells.push_back(cell);
+        }
         break;
     }
     default: break;

@@ -21,6 +21,14 @@ struct Sprm {
 /// Splits a group of property modifiers; a modifier cut short ends the group.
 std::vector<Sprm> parseSprms(const QByteArray &grpprl);
 
+/// One cell of a table row as the row's table definition gives it.
+struct TableCellDef {
+    int left = 0; // twips
+    int right = 0;
+    bool mergedWithLeft = false;  // an old-style horizontal merge continues here
+    bool mergedWithAbove = false; // a vertical merge continues here
+};
+
 /// Paragraph properties beyond what a block format holds: table membership and list.
 struct ParagraphProps {
     QTextBlockFormat format;
@@ -32,7 +40,7 @@ struct ParagraphProps {
     bool innerRowEnd = false;
     int listId = 0; // ilfo, 0 for none
     int listLevel = 0;
-    std::vector<int> cellBounds; // of the row, in twips, from the row-end mark's table definition
+    std::vector<TableCellDef> cells; // of the row, from the row-end mark's table definition
 };
 
 /// Character formatting modifiers. `base` is what the style gives (toggles 0x80 and 0x81 read it).
