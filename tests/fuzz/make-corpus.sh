@@ -32,3 +32,13 @@ for f in "$out"/rtf/*.rtf; do
   "$bin" "$f" "$out/docx/$name.docx"
   unzip -p "$out/docx/$name.docx" word/document.xml > "$out/docxxml/$name.xml"
 done
+# .doc seeds need another word processor to write them: LibreOffice when it is installed.
+mkdir -p "$out/doc"
+if command -v soffice >/dev/null 2>&1; then
+  profile="$(mktemp -d)"
+  soffice "-env:UserInstallation=file://$profile" --headless --convert-to 'doc:MS Word 97' \
+    --outdir "$out/doc" "$out"/rtf/*.rtf >/dev/null 2>&1 || true
+  rm -rf "$profile"
+else
+  echo "soffice is not installed: no .doc seeds" >&2
+fi

@@ -47,6 +47,8 @@ using namespace doc;
 
 constexpr int maxSections = 10000;
 constexpr int maxFieldDepth = 100;
+// Each header or footer is a story of its own; a damaged table could ask for thousands.
+constexpr int maxHeaderFooterStories = 3000;
 constexpr int maxTableColumns = 64; // Word's own limit
 constexpr qsizetype maxTableCells = 1'000'000;
 
@@ -308,6 +310,7 @@ void DocParser::loadHeadersAndFooters(const QByteArray &table)
     static constexpr HeaderFooterKind kinds[6] = {HeaderFooterKind::HeaderEven, HeaderFooterKind::HeaderOdd,
                                                   HeaderFooterKind::FooterEven, HeaderFooterKind::FooterOdd,
                                                   HeaderFooterKind::HeaderFirst, HeaderFooterKind::FooterFirst};
+    int stories = 0;
     for (std::size_t section = 0; section < m_sections.size(); ++section)
         for (int k = 0; k < 6; ++k) {
             const qint64 index = 6 + 6 * qint64(section) + k;
@@ -317,6 +320,10 @@ void DocParser::loadHeadersAndFooters(const QByteArray &table)
             const quint32 end = std::min(u32(plc, 4 * (index + 1)), quint32(m_fib.ccpHdd));
             if (end <= start)
                 continue;
+            if (++stories > maxHeaderFooterStories) {
+                warnOnce(QStringLiteral("Only the first %1 headers and footers were read.").arg(maxHeaderFooterStories));
+                return;
+            }
             if (kinds[k] == HeaderFooterKind::HeaderEven || kinds[k] == HeaderFooterKind::FooterEven)
                 m_document.setEvenAndOddHeaders(true);
             StoryState state(m_document, m_document.ensureHeaderFooter(int(section), kinds[k]));
