@@ -7,6 +7,9 @@
 #include "platform/richedit/model/Properties.h"
 
 #include <QTextBlock>
+#include <QTextDocument>
+
+#include <map>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -84,6 +87,34 @@ TEST(DocReader, PageBreakStartsThePageOfTheTextAfterIt)
     EXPECT_EQ(first.next().blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
     EXPECT_EQ(first.next().next().text(), "three");
     EXPECT_EQ(first.next().next().blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+}
+
+// Formatting pages address bytes: an 8-bit piece's characters are one byte apart, a Unicode
+// piece's two, so the same run table must format the same words in both kinds of piece.
+TEST(DocReader, CharacterRunsFindTheirTextInBothKindsOfPiece)
+{
+    const QByteArray bold = QByteArray::fromHex("350801");        // sprmCFBold on
+    const QByteArray italic = QByteArray::fromHex("360801");      // sprmCFItalic on
+    const QByteArray big = QByteArray::fromHex("434A2800");       // sprmCHps 40 half-points
+    for (const bool eightBit : {true, false}) {
+        SCOPED_TRACE(eightBit ? "8-bit" : "Unicode");
+        WordFixture fixture;
+        fixture.pieces = {{QStringLiteral("plain bold italic big\r"), eightBit}};
+        fixture.characterRuns = {{0, 6, {}}, {6, 10, bold}, {10, 11, {}}, {11, 17, italic}, {17, 18, {}},
+                                 {18, 21, big}, {21, 22, {}}};
+        const auto document = read(fixture.file());
+        std::map<QString, QTextCharFormat> runs;
+        const QTextBlock block = document->mainStory()->firstBlock();
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            runs[it.fragment().text()] = it.fragment().charFormat();
+        ASSERT_EQ(block.text(), "plain bold italic big");
+        EXPECT_EQ(runs["plain "].fontWeight(), QFont::Normal);
+        EXPECT_EQ(runs["bold"].fontWeight(), QFont::Bold);
+        EXPECT_FALSE(runs["bold"].fontItalic());
+        EXPECT_TRUE(runs["italic"].fontItalic());
+        EXPECT_EQ(runs["big"].fontPointSize(), 20);
+        EXPECT_EQ(runs["plain "].fontPointSize(), 10); // Word's own default size
+    }
 }
 
 TEST(DocReader, HyperlinkFieldBecomesALinkAndOtherFieldsKeepTheirInstruction)

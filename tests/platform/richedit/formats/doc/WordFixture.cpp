@@ -106,8 +106,43 @@ QByteArray WordFixture::wordDocument() const
     put16(wd, 62, 22);
     put32(wd, 76, characters + quint32(extraCharacters));
     put16(wd, 152, 93);
-    put32(wd, 154 + 33 * 8, 0);                                          // fcClx
-    put32(wd, 154 + 33 * 8 + 4, quint32(table().size()));               // lcbClx
+    const quint32 clxSize = quint32(table().size()) - (characterRuns.empty() ? 0 : 12);
+    put32(wd, 154 + 33 * 8, 0);           // fcClx
+    put32(wd, 154 + 33 * 8 + 4, clxSize); // lcbClx
+    if (!characterRuns.empty()) {
+        // One formatting page after the text; the bin table follows the piece table.
+        const auto fcOf = [this](quint32 cp) {
+            quint32 fc = textOffset;
+            quint32 start = 0;
+            for (const TextPiece &piece : pieces) {
+                const quint32 size = quint32(piece.text.size()) * (piece.eightBit ? 1 : 2);
+                if (cp < start + quint32(piece.text.size()))
+                    return fc + (cp - start) * (piece.eightBit ? 1 : 2);
+                fc += size;
+                start += quint32(piece.text.size());
+            }
+            return fc;
+        };
+        wd.append(QByteArray(512 - wd.size() % 512, '\0'));
+        QByteArray page(512, '\0');
+        const int count = int(characterRuns.size());
+        int groups = 511;
+        for (int i = 0; i < count; ++i) {
+            put32(page, 4 * i, fcOf(characterRuns[std::size_t(i)].cpStart));
+            const QByteArray &sprms = characterRuns[std::size_t(i)].sprms;
+            if (!sprms.isEmpty()) {
+                groups = (groups - 1 - int(sprms.size())) & ~1;
+                page[groups] = char(sprms.size());
+                page.replace(groups + 1, sprms.size(), sprms);
+                page[4 * (count + 1) + i] = char(groups / 2);
+            }
+        }
+        put32(page, 4 * count, fcOf(characterRuns.back().cpEnd));
+        page[511] = char(count);
+        wd.append(page);
+        put32(wd, 154 + 12 * 8, clxSize); // fcPlcfBteChpx
+        put32(wd, 154 + 12 * 8 + 4, 12);  // lcbPlcfBteChpx
+    }
     return wd;
 }
 
@@ -128,6 +163,19 @@ QByteArray WordFixture::table() const
         fc += quint32(piece.text.size()) * (piece.eightBit ? 1 : 2);
     }
     put32(clx, 5 + 4 * count, cp);
+    if (!characterRuns.empty()) {
+        // The bin table: the page's first and last position and its page number. The text
+        // and the page are laid out as wordDocument() lays them out.
+        quint32 bytes = textOffset;
+        for (const TextPiece &piece : pieces)
+            bytes += quint32(piece.text.size()) * (piece.eightBit ? 1 : 2);
+        const quint32 pageNumber = bytes / 512 + 1;
+        QByteArray bin(12, '\0');
+        put32(bin, 0, textOffset);
+        put32(bin, 4, bytes);
+        put32(bin, 8, pageNumber);
+        clx.append(bin);
+    }
     return clx;
 }
 

@@ -32,6 +32,14 @@ struct WordFixture {
     bool encrypted = false;
     bool tableStreamMissing = false;
     int extraCharacters = 0; // ccpText larger than the text, as a damaged file may claim
+    /// Character formatting: consecutive runs [cpStart, cpEnd) with their property groups,
+    /// stored in one formatting page; the runs must cover their text without gaps.
+    struct CharacterRun {
+        quint32 cpStart;
+        quint32 cpEnd;
+        QByteArray sprms;
+    };
+    std::vector<CharacterRun> characterRuns;
 
     QByteArray wordDocument() const;
     QByteArray table() const;
