@@ -97,7 +97,7 @@ TEST(Formats, ExtensionsAreRecognisedWithoutRegardToCase)
     EXPECT_EQ(formatForFileName("Makefile"), DocumentFormat::Undefined);
 }
 
-TEST(Formats, ReadingAFormatWithoutReaderNamesTheFile)
+TEST(Formats, AReadersErrorNamesTheFile)
 {
     TempDir dir;
     const QString path = dir.write("legacy.doc", "\xD0\xCF\x11\xE0 not really");
