@@ -6,6 +6,7 @@
 #include "HyperlinkCommands.h"
 #include "MultiLevelList.h"
 #include "ParagraphCommands.h"
+#include "StyleEditor.h"
 #include "TableCommands.h"
 #include "platform/richedit/view/RichEditControl.h"
 
@@ -82,7 +83,7 @@ const EditorCommand commandTable[] = {
     run("TextLowerCase", "lowercase", "Change all selected text to lowercase.", textLowerCase, hasSelection),
 
     // Styles and editing.
-    later("ShowEditStyleForm", "Modify Style", "Modify the styles of the document."),
+    run("ShowEditStyleForm", "Modify Style", "Modify the styles of the document.", styles::showEditStyleForm),
     run("Undo", "Undo", "Undo the last operation.", undo, canUndo),
     run("Redo", "Redo", "Redo the last operation.", redo, canRedo),
     run("SearchFind", "Find", "Find text in the document.", searchFind),
