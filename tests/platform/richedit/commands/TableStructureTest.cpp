@@ -3,6 +3,11 @@
 #include "platform/richedit/commands/EditingCommands.h"
 #include "platform/richedit/commands/TableCommands.h"
 
+#include "platform/richedit/formats/Formats.h"
+#include "platform/richedit/model/Document.h"
+#include "platform/richedit/model/TextFormats.h"
+
+#include <QBuffer>
 #include <QTextFrame>
 #include <QTextTable>
 
@@ -180,8 +185,9 @@ TEST_F(TableStructureTest, InsertAndDeleteCellsShiftTheirNeighbours)
         const std::string name = std::string(c.command) + " " + std::to_string(int(c.shift));
         EXPECT_EQ(table->rows(), c.rows) << name;
         EXPECT_EQ(table->columns(), c.columns) << name;
-        if (c.row >= 0)
+        if (c.row >= 0) {
             EXPECT_EQ(text(table, c.row, c.column), "1,1") << name;
+        }
         EXPECT_EQ(text(table, 1, 1), QString::fromLatin1(c.atCaret)) << name;
         // Cells outside the shifted line stay where they were.
         EXPECT_EQ(text(table, 0, 0), "0,0") << name;
@@ -208,4 +214,103 @@ TEST_F(TableStructureTest, TableCommandsNeedATable)
     for (const char *name : {"SplitTable", "ShowSplitTableCellsForm", "ShowInsertTableCellsForm",
                              "ShowDeleteTableCellsForm", "ShowTablePropertiesForm", "TableStylesGallery"})
         EXPECT_FALSE(commands.isEnabled(QLatin1StringView(name))) << name;
+}
+
+namespace {
+
+std::unique_ptr<Document> roundTripDocx(const Document &document)
+{
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    writeDocument(document, file, DocumentFormat::OpenXml);
+    return readDocument(file.data(), DocumentFormat::OpenXml, QStringLiteral("test.docx"));
+}
+
+QTextTable *firstTable(QTextDocument *story)
+{
+    for (QTextFrame *frame : story->rootFrame()->childFrames())
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            return table;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(TableStructureTest, PropertiesApplyToTheSelectedCellsAndSurviveDocx)
+{
+    makeTable(2, 3);
+    TableProperties chosen = table::tableProperties(control.textCursor());
+    chosen.width = QTextLength(QTextLength::PercentageLength, 80);
+    chosen.alignment = Qt::AlignHCenter;
+    chosen.columnWidth = 144; // 1.5 inch
+    chosen.cellAlignment = QTextCharFormat::AlignBottom;
+    chosen.marginLeft = 10;
+    chosen.borders = true;
+    chosen.borderWidth = 1.5;
+    chosen.borderColor = QColor(0x20, 0x40, 0x80);
+    chosen.shading = QColor(0xFF, 0xEE, 0xCC);
+    editorDialogs.tableProperties.push_back(chosen);
+    commands.execute(u"ShowTablePropertiesForm");
+    ASSERT_EQ(editorDialogs.tablePropertiesShown.size(), 1u);
+
+    EXPECT_EQ(table::tableProperties(control.textCursor()), chosen) << "the dialog shows again what it set";
+    control.setTextCursor(table->cellAt(0, 0).firstCursorPosition());
+    EXPECT_FALSE(table::tableProperties(control.textCursor()).shading.isValid()) << "other cells keep theirs";
+
+    const std::unique_ptr<Document> read = roundTripDocx(control.document());
+    QTextTable *readTable = firstTable(read->mainStory());
+    ASSERT_NE(readTable, nullptr);
+    const QTextTableCellFormat cell = readTable->cellAt(1, 1).format().toTableCellFormat();
+    EXPECT_EQ(cell.verticalAlignment(), QTextCharFormat::AlignBottom);
+    EXPECT_EQ(cell.background().color(), chosen.shading);
+    const std::optional<BorderLine> line = borderLine(cell, prop::TableBorderTop);
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->width, 12);
+    EXPECT_EQ(line->color, chosen.borderColor);
+    EXPECT_NEAR(readTable->format().columnWidthConstraints().value(1).rawValue(), 144, 0.1);
+
+    story().undo();
+    control.setTextCursor(table->cellAt(1, 1).firstCursorPosition());
+    EXPECT_FALSE(table::tableProperties(control.textCursor()).shading.isValid()) << "one undo step";
+}
+
+TEST_F(TableStructureTest, TableStylesSetTheirNameLinesAndShading)
+{
+    const struct {
+        const char *id;
+        bool innerLine;   // between cells (1,0) and (1,1)
+        bool outerLine;   // left of cell (1,0)
+        bool headerBold;
+        bool bandedRow1;
+    } cases[] = {
+        {"TableGrid", true, true, false, false},
+        {"PlainTable", false, false, false, false},
+        {"LightShading", false, false, true, true},
+        {"LightList", false, true, true, false},
+        {"MediumShading1", true, true, true, true},
+    };
+    makeTable(3, 2);
+    for (const auto &c : cases) {
+        commands.execute(u"TableStylesGallery", QString::fromLatin1(c.id));
+        EXPECT_EQ(table->format().stringProperty(prop::TableStyleId), c.id);
+        const auto on = [&](int row, int column, int property) {
+            const auto line = borderLine(table->cellAt(row, column).format(), property);
+            return line && line->width > 0 && line->style != "nil";
+        };
+        EXPECT_EQ(on(1, 0, prop::TableBorderRight), c.innerLine) << c.id;
+        EXPECT_EQ(on(1, 0, prop::TableBorderLeft), c.outerLine) << c.id;
+        QTextCursor header = table->cellAt(0, 0).firstCursorPosition();
+        header.movePosition(QTextCursor::NextCharacter);
+        EXPECT_EQ(header.charFormat().fontWeight() == QFont::Bold, c.headerBold) << c.id;
+        EXPECT_EQ(table->cellAt(1, 0).format().background().style() != Qt::NoBrush, c.bandedRow1) << c.id;
+    }
+    const std::unique_ptr<Document> read = roundTripDocx(control.document());
+    QTextTable *readTable = firstTable(read->mainStory());
+    ASSERT_NE(readTable, nullptr);
+    EXPECT_EQ(readTable->format().stringProperty(prop::TableStyleId), "MediumShading1");
+    ASSERT_NE(read->styles().find("MediumShading1"), nullptr);
+
+    editorDialogs.tableStyles.push_back(QStringLiteral("TableGrid"));
+    commands.execute(u"TableStylesGallery");
+    EXPECT_EQ(table->format().stringProperty(prop::TableStyleId), "TableGrid");
 }
