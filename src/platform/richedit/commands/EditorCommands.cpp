@@ -8,6 +8,7 @@
 #include "ParagraphCommands.h"
 #include "StyleEditor.h"
 #include "TableCommands.h"
+#include "TableGridLines.h"
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QApplication>
@@ -206,7 +207,7 @@ const EditorCommand commandTable[] = {
     run("TableStylesGallery", "Table Styles", "Choose a style for the table.", applyTableStyle, inTable),
 
     // Table layout.
-    later("ToggleShowTableGridLines", "View Gridlines", "Show or hide the gridlines of tables without borders."),
+    run("ToggleShowTableGridLines", "View Gridlines", "Show or hide the gridlines of tables without borders.", toggleShowGridLines, nullptr, gridLinesShown),
     run("ShowTablePropertiesForm", "Properties", "Show the Table Properties dialog box.", showTablePropertiesForm, inTable),
     run("ShowDeleteTableCellsForm", "Delete Cells...", "Delete rows, columns or cells.", showDeleteCellsForm, inTable),
     run("DeleteTableColumns", "Delete Columns", "Delete the columns of the selection.", deleteColumns, inTable),
@@ -253,6 +254,8 @@ EditorCommands::EditorCommands(RichEditControl &control, EditorDialogs &dialogs,
     followStory();
     new hyperlink::LinkOpener(control, dialogs);
     new multilevel::ListLevelKeys(control);
+    if (!table::GridLines::of(control))
+        new table::GridLines(control);
 }
 
 void EditorCommands::followStory()

@@ -2,6 +2,7 @@
 
 #include "platform/richedit/commands/EditingCommands.h"
 #include "platform/richedit/commands/TableCommands.h"
+#include "platform/richedit/commands/TableGridLines.h"
 
 #include "platform/richedit/formats/Formats.h"
 #include "platform/richedit/model/Document.h"
@@ -313,4 +314,37 @@ TEST_F(TableStructureTest, TableStylesSetTheirNameLinesAndShading)
     editorDialogs.tableStyles.push_back(QStringLiteral("TableGrid"));
     commands.execute(u"TableStylesGallery");
     EXPECT_EQ(table->format().stringProperty(prop::TableStyleId), "TableGrid");
+}
+
+TEST_F(TableStructureTest, GridLinesAreAViewSettingAndFollowTheCells)
+{
+    makeTable(2, 3);
+    QTextTableFormat borderless = table->format();
+    borderless.setBorder(0);
+    table->setFormat(borderless);
+    story().clearUndoRedoStacks();
+    story().setModified(false);
+    EXPECT_FALSE(commands.isChecked(u"ToggleShowTableGridLines"));
+    commands.execute(u"ToggleShowTableGridLines");
+    EXPECT_TRUE(commands.isChecked(u"ToggleShowTableGridLines"));
+    EXPECT_FALSE(control.DocumentModelModified());
+    EXPECT_FALSE(story().isUndoAvailable());
+
+    story().setTextWidth(600);
+    const std::vector<QRectF> cells = table::cellRectangles(table);
+    ASSERT_EQ(cells.size(), 6u);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const QRectF &cell = cells[std::size_t(r * 3 + c)];
+            EXPECT_GT(cell.width(), 0) << r << c;
+            EXPECT_GT(cell.height(), 0) << r << c;
+            if (c > 0) {
+                EXPECT_DOUBLE_EQ(cell.left(), cells[std::size_t(r * 3 + c - 1)].right()) << r << c;
+            }
+            if (r > 0) {
+                EXPECT_DOUBLE_EQ(cell.top(), cells[std::size_t(c)].bottom()) << r << c;
+            }
+        }
+    commands.execute(u"ToggleShowTableGridLines");
+    EXPECT_FALSE(commands.isChecked(u"ToggleShowTableGridLines"));
 }
