@@ -219,7 +219,8 @@ void applyStyles(Document &document, const std::vector<Style> &styles)
     document.styles() = after;
     story->appendUndoItem(new SheetChange(document, before, after));
     QHash<QString, std::pair<Resolved, Resolved>> cache;
-    const auto formats = [&](const QString &paragraphId, const QString &characterId) -> const std::pair<Resolved, Resolved> & {
+    // By value: a later lookup may grow the cache and move what it holds.
+    const auto formats = [&](const QString &paragraphId, const QString &characterId) -> std::pair<Resolved, Resolved> {
         const QString key = paragraphId + QLatin1Char('\n') + characterId;
         auto it = cache.find(key);
         if (it == cache.end())
@@ -229,7 +230,7 @@ void applyStyles(Document &document, const std::vector<Style> &styles)
     };
     for (QTextBlock block = story->begin(); block.isValid(); block = block.next()) {
         const QString paragraphId = block.blockFormat().stringProperty(prop::ParagraphStyleId);
-        const auto &[was, becomes] = formats(paragraphId, QString());
+        const auto [was, becomes] = formats(paragraphId, QString());
         if (was.block == becomes.block && was.text == becomes.text) {
             // Only runs with a character style of their own can still change.
             bool anyCharacterStyle = false;
@@ -250,7 +251,7 @@ void applyStyles(Document &document, const std::vector<Style> &styles)
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat current = fragment.charFormat();
-            const auto &[runWas, runBecomes] = formats(paragraphId, current.stringProperty(prop::CharacterStyleId));
+            const auto [runWas, runBecomes] = formats(paragraphId, current.stringProperty(prop::CharacterStyleId));
             const QTextCharFormat format = restyled(current, runWas.text, runBecomes.text);
             if (format == current)
                 continue;
