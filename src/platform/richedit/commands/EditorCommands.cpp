@@ -4,8 +4,11 @@
 #include "CharacterCommands.h"
 #include "EditingCommands.h"
 #include "HyperlinkCommands.h"
+#include "MultiLevelList.h"
 #include "ParagraphCommands.h"
+#include "StyleEditor.h"
 #include "TableCommands.h"
+#include "TableGridLines.h"
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QApplication>
@@ -65,9 +68,9 @@ const EditorCommand commandTable[] = {
     // Paragraph.
     run("ToggleBulletedList", "Bullets", "Start a bulleted list.", toggleBulletedList, nullptr, isBulletedList),
     run("ToggleSimpleNumberingList", "Numbering", "Start a numbered list.", toggleSimpleNumberingList, nullptr, isSimpleNumberingList),
-    later("ToggleMultiLevelList", "Multilevel list", "Start a multilevel list."),
-    run("DecrementIndent", "Decrease Indent", "Decrease the indent level of the paragraph.", decrementIndent, canDecrementIndent),
-    run("IncrementIndent", "Increase Indent", "Increase the indent level of the paragraph.", incrementIndent),
+    run("ToggleMultiLevelList", "Multilevel list", "Start a multilevel list.", multilevel::toggleMultiLevelList, nullptr, multilevel::isMultiLevelList),
+    run("DecrementIndent", "Decrease Indent", "Decrease the indent level of the paragraph.", multilevel::decrementIndent, multilevel::canDecrementIndent),
+    run("IncrementIndent", "Increase Indent", "Increase the indent level of the paragraph.", multilevel::incrementIndent),
     run("ToggleShowWhitespace", "Show/Hide \u00b6", "Show paragraph marks and other hidden formatting symbols.", toggleShowWhitespace, nullptr, isShowWhitespace),
     run("ToggleParagraphAlignmentLeft", "Align Text Left", "Align text to the left.", alignLeft, nullptr, isAlignedLeft),
     run("ToggleParagraphAlignmentCenter", "Center", "Center text.", alignCenter, nullptr, isAlignedCenter),
@@ -81,7 +84,7 @@ const EditorCommand commandTable[] = {
     run("TextLowerCase", "lowercase", "Change all selected text to lowercase.", textLowerCase, hasSelection),
 
     // Styles and editing.
-    later("ShowEditStyleForm", "Modify Style", "Modify the styles of the document."),
+    run("ShowEditStyleForm", "Modify Style", "Modify the styles of the document.", styles::showEditStyleForm),
     run("Undo", "Undo", "Undo the last operation.", undo, canUndo),
     run("Redo", "Redo", "Redo the last operation.", redo, canRedo),
     run("SearchFind", "Find", "Find text in the document.", searchFind),
@@ -201,12 +204,12 @@ const EditorCommand commandTable[] = {
     run("ToggleTableCellsInsideBorder", "Inside Borders", "Show or hide the inside borders of the selected cells.", toggleBordersOf<BorderSet::Inside>, inTable, hasBordersOf<BorderSet::Inside>),
     run("ToggleTableCellsInsideHorizontalBorder", "Inside Horizontal Border", "Show or hide the inside horizontal borders of the selected cells.", toggleBordersOf<BorderSet::InsideHorizontal>, inTable, hasBordersOf<BorderSet::InsideHorizontal>),
     run("ToggleTableCellsInsideVerticalBorder", "Inside Vertical Border", "Show or hide the inside vertical borders of the selected cells.", toggleBordersOf<BorderSet::InsideVertical>, inTable, hasBordersOf<BorderSet::InsideVertical>),
-    later("TableStylesGallery", "Table Styles", "Choose a style for the table."),
+    run("TableStylesGallery", "Table Styles", "Choose a style for the table.", applyTableStyle, inTable),
 
     // Table layout.
-    later("ToggleShowTableGridLines", "View Gridlines", "Show or hide the gridlines of tables without borders."),
-    later("ShowTablePropertiesForm", "Properties", "Show the Table Properties dialog box."),
-    later("ShowDeleteTableCellsForm", "Delete Cells...", "Delete rows, columns or cells."),
+    run("ToggleShowTableGridLines", "View Gridlines", "Show or hide the gridlines of tables without borders.", toggleShowGridLines, nullptr, gridLinesShown),
+    run("ShowTablePropertiesForm", "Properties", "Show the Table Properties dialog box.", showTablePropertiesForm, inTable),
+    run("ShowDeleteTableCellsForm", "Delete Cells...", "Delete rows, columns or cells.", showDeleteCellsForm, inTable),
     run("DeleteTableColumns", "Delete Columns", "Delete the columns of the selection.", deleteColumns, inTable),
     run("DeleteTableRows", "Delete Rows", "Delete the rows of the selection.", deleteRows, inTable),
     run("DeleteTable", "Delete Table", "Delete the whole table.", deleteTable, inTable),
@@ -214,10 +217,10 @@ const EditorCommand commandTable[] = {
     run("InsertTableRowBelow", "Insert Below", "Add a row directly below the selected row.", insertRowBelow, inTable),
     run("InsertTableColumnToTheLeft", "Insert Left", "Add a column directly to the left of the selected column.", insertColumnLeft, inTable),
     run("InsertTableColumnToTheRight", "Insert Right", "Add a column directly to the right of the selected column.", insertColumnRight, inTable),
-    later("ShowInsertTableCellsForm", "Insert Cells", "Insert cells into the table."),
+    run("ShowInsertTableCellsForm", "Insert Cells", "Insert cells into the table.", showInsertCellsForm, inTable),
     run("MergeTableCells", "Merge Cells", "Merge the selected cells into one cell.", mergeCells, hasCellSelection),
-    later("ShowSplitTableCellsForm", "Split Cells", "Split the selected cells into several cells."),
-    later("SplitTable", "Split Table", "Split the table in two; the selected row becomes the first row of the new table."),
+    run("ShowSplitTableCellsForm", "Split Cells", "Split the selected cells into several cells.", showSplitCellsForm, inTable),
+    run("SplitTable", "Split Table", "Split the table in two; the selected row becomes the first row of the new table.", splitTable, inTable),
     run("ToggleTableCellsTopLeftAlignment", "Align Top Left", "Align the text to the top left of the cell.", alignCellsAt<QTextCharFormat::AlignTop, Qt::AlignLeft>, inTable, isCellAlignedAt<QTextCharFormat::AlignTop, Qt::AlignLeft>),
     run("ToggleTableCellsMiddleLeftAlignment", "Align Center Left", "Align the text to the middle left of the cell.", alignCellsAt<QTextCharFormat::AlignMiddle, Qt::AlignLeft>, inTable, isCellAlignedAt<QTextCharFormat::AlignMiddle, Qt::AlignLeft>),
     run("ToggleTableCellsBottomLeftAlignment", "Align Bottom Left", "Align the text to the bottom left of the cell.", alignCellsAt<QTextCharFormat::AlignBottom, Qt::AlignLeft>, inTable, isCellAlignedAt<QTextCharFormat::AlignBottom, Qt::AlignLeft>),
@@ -250,6 +253,9 @@ EditorCommands::EditorCommands(RichEditControl &control, EditorDialogs &dialogs,
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditorCommands::stateChanged);
     followStory();
     new hyperlink::LinkOpener(control, dialogs);
+    new multilevel::ListLevelKeys(control);
+    if (!table::GridLines::of(control))
+        new table::GridLines(control);
 }
 
 void EditorCommands::followStory()

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/richedit/model/Styles.h"
 #include "platform/richedit/model/Units.h"
 
+#include <QColor>
 #include <QFont>
 #include <QSize>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace richedit {
 
@@ -38,6 +41,33 @@ struct HyperlinkSettings {
     QString address;
 };
 
+// --- Styles and tables ---
+
+/// Where the cells next to inserted or deleted cells go, or whether whole rows or columns go.
+enum class CellShift { Horizontally, Vertically, WholeRow, WholeColumn };
+
+/// The settings of the table properties dialog; lengths in layout units (96 to the inch).
+struct TableProperties {
+    QTextLength width;                  // VariableLength: as wide as its columns
+    Qt::Alignment alignment = Qt::AlignLeft;
+    qreal columnWidth = 0;              // of the caret's column; 0: automatic
+    QTextCharFormat::VerticalAlignment cellAlignment = QTextCharFormat::AlignTop;
+    qreal marginTop = 0, marginBottom = 0, marginLeft = 0, marginRight = 0; // of the selected cells
+    bool borders = true;                // box and grid lines of the selected cells
+    qreal borderWidth = 1;              // points
+    QColor borderColor = Qt::black;
+    QColor shading;                     // of the selected cells; invalid: none
+
+    bool operator==(const TableProperties &) const = default;
+};
+
+/// The built-in table styles the gallery offers, by id.
+struct TableStyleChoice {
+    QString id;
+};
+
+// ---
+
 /// The editor's own dialogs, behind an interface so that tests can script them.
 class EditorDialogs {
 public:
@@ -63,6 +93,18 @@ public:
     virtual void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) = 0;
     /// A plain information message.
     virtual void information(const QString &text) = 0;
+
+    // --- Styles and tables: answers nothing (cancelled) unless a dialog overrides it. ---
+    /// The style editor over `sheet`, opened on `currentId`: the styles changed or added.
+    virtual std::optional<std::vector<Style>> editStyleForm(const StyleSheet &, const QString &) { return {}; }
+    /// One of the built-in table styles (ids), opened on `currentId`.
+    virtual std::optional<QString> tableStyleForm(const QStringList &, const QString &) { return {}; }
+    virtual std::optional<TableProperties> tablePropertiesForm(const TableProperties &, MeasurementUnit) { return {}; }
+    virtual std::optional<CellShift> insertCellsForm() { return {}; }
+    virtual std::optional<CellShift> deleteCellsForm() { return {}; }
+    /// Columns (width) and rows (height) to split the selected cells into.
+    virtual std::optional<QSize> splitCellsForm(const QSize &) { return {}; }
+    // ---
 };
 
 } // namespace richedit

@@ -4,6 +4,7 @@
 #include "FindReplaceDialog.h"
 #include "ParagraphDialog.h"
 #include "SymbolDialog.h"
+#include "TableDialogs.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -154,6 +155,38 @@ void QtEditorDialogs::showFindReplace(RichEditControl &control, CommandSession &
 void QtEditorDialogs::information(const QString &text)
 {
     QMessageBox::information(m_parent, QString(), text);
+}
+
+// Styles and tables.
+
+std::optional<std::vector<Style>> QtEditorDialogs::editStyleForm(const StyleSheet &sheet, const QString &current)
+{
+    return dialogs::editStyleForm(m_parent, sheet, current);
+}
+
+std::optional<QString> QtEditorDialogs::tableStyleForm(const QStringList &ids, const QString &current)
+{
+    return dialogs::tableStyleForm(m_parent, ids, current);
+}
+
+std::optional<TableProperties> QtEditorDialogs::tablePropertiesForm(const TableProperties &current, MeasurementUnit unit)
+{
+    return dialogs::tablePropertiesForm(m_parent, current, unit);
+}
+
+std::optional<CellShift> QtEditorDialogs::insertCellsForm()
+{
+    return dialogs::cellShiftForm(m_parent, true);
+}
+
+std::optional<CellShift> QtEditorDialogs::deleteCellsForm()
+{
+    return dialogs::cellShiftForm(m_parent, false);
+}
+
+std::optional<QSize> QtEditorDialogs::splitCellsForm(const QSize &initial)
+{
+    return dialogs::splitCellsForm(m_parent, initial);
 }
 
 } // namespace richedit

@@ -27,6 +27,14 @@ public:
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
     void information(const QString &text) override;
 
+    // Styles and tables.
+    std::optional<std::vector<Style>> editStyleForm(const StyleSheet &sheet, const QString &current) override;
+    std::optional<QString> tableStyleForm(const QStringList &ids, const QString &current) override;
+    std::optional<TableProperties> tablePropertiesForm(const TableProperties &current, MeasurementUnit unit) override;
+    std::optional<CellShift> insertCellsForm() override;
+    std::optional<CellShift> deleteCellsForm() override;
+    std::optional<QSize> splitCellsForm(const QSize &initial) override;
+
 private:
     QWidget *m_parent;
     QPointer<FindReplaceDialog> m_findReplace;

@@ -1,5 +1,7 @@
 #include "TableCommands.h"
 
+#include "TableCells.h"
+
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QTextBlock>
@@ -9,33 +11,7 @@
 #include <vector>
 
 namespace richedit::table {
-namespace {
 
-/// The rows and columns the selection covers: the selected cells, or the caret's cell.
-struct CellRange {
-    int firstRow = 0;
-    int rows = 1;
-    int firstColumn = 0;
-    int columns = 1;
-};
-
-CellRange selectedRange(const QTextCursor &cursor, QTextTable *table)
-{
-    CellRange range;
-    if (cursor.hasComplexSelection()) {
-        cursor.selectedTableCells(&range.firstRow, &range.rows, &range.firstColumn, &range.columns);
-        return range;
-    }
-    const QTextTableCell first = table->cellAt(cursor.selectionStart());
-    const QTextTableCell last = table->cellAt(cursor.selectionEnd());
-    range.firstRow = first.row();
-    range.firstColumn = first.column();
-    range.rows = std::max(last.row(), first.row() + first.rowSpan() - 1) - first.row() + 1;
-    range.columns = std::max(last.column(), first.column() + first.columnSpan() - 1) - first.column() + 1;
-    return range;
-}
-
-/// Columns of equal share again after the count changed, for tables laid out in percentages.
 void evenOutColumns(QTextTable *table)
 {
     QTextTableFormat format = table->format();
@@ -53,19 +29,13 @@ void evenOutColumns(QTextTable *table)
     table->setFormat(format);
 }
 
+namespace {
+
 /// Runs a change of the caret's table as one undo step.
 template <typename Change>
 void changeTable(CommandContext &context, Change change)
 {
-    QTextCursor cursor = context.control.textCursor();
-    QTextTable *table = cursor.currentTable();
-    if (!table)
-        return;
-    const CellRange range = selectedRange(cursor, table);
-    QTextCursor editor(cursor.document());
-    editor.beginEditBlock();
-    change(table, range);
-    editor.endEditBlock();
+    changeTableAt(context.control.textCursor(), change);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorCommand.h"
+#include "EditorDialogs.h"
 
 #include <QTextCharFormat>
 
@@ -65,5 +66,31 @@ bool isCellAlignedAt(const CommandContext &context)
 {
     return hasCellAlignment(context, V, H);
 }
+
+/// Splits the table above the caret's row: that row starts a new table, with an empty paragraph
+/// between the two. In the first row it puts an empty paragraph above the table instead.
+void splitTable(CommandContext &context, const QVariant &);
+/// Merges the selected cells, then splits the result into `columns` × `rows` cells; the text
+/// stays in the first of them.
+void splitCells(QTextCursor cursor, int columns, int rows);
+void showSplitCellsForm(CommandContext &context, const QVariant &);
+
+/// Inserts cells the size of the selection, moving the selected cells right or down, or whole
+/// rows above or columns to the left.
+void insertCells(QTextCursor cursor, CellShift shift);
+void showInsertCellsForm(CommandContext &context, const QVariant &);
+/// Deletes the selected cells, moving the cells beside them left or up, or whole rows or columns.
+void deleteCells(QTextCursor cursor, CellShift shift);
+void showDeleteCellsForm(CommandContext &context, const QVariant &);
+
+/// The properties of the caret's table, row, column and the selected cells.
+TableProperties tableProperties(const QTextCursor &cursor);
+void setTableProperties(QTextCursor cursor, const TableProperties &properties);
+void showTablePropertiesForm(CommandContext &context, const QVariant &);
+
+/// Applies a built-in table style (the argument, or the one chosen in the gallery's dialog).
+void applyTableStyle(CommandContext &context, const QVariant &argument);
+/// The ids of the built-in table styles, in gallery order.
+QStringList builtInTableStyles();
 
 } // namespace richedit::table

@@ -62,6 +62,29 @@ public:
         lastFindWasReplace = replace;
     }
     void information(const QString &text) override { messages << text; }
+
+    // Styles and tables.
+    std::deque<std::optional<std::vector<richedit::Style>>> styleEdits;
+    std::deque<std::optional<QString>> tableStyles;
+    std::deque<std::optional<richedit::TableProperties>> tableProperties;
+    std::vector<richedit::TableProperties> tablePropertiesShown;
+    std::deque<std::optional<richedit::CellShift>> insertShifts;
+    std::deque<std::optional<richedit::CellShift>> deleteShifts;
+    std::deque<std::optional<QSize>> splitSizes;
+    std::optional<std::vector<richedit::Style>> editStyleForm(const richedit::StyleSheet &, const QString &) override
+    {
+        return next(styleEdits);
+    }
+    std::optional<QString> tableStyleForm(const QStringList &, const QString &) override { return next(tableStyles); }
+    std::optional<richedit::TableProperties> tablePropertiesForm(const richedit::TableProperties &current,
+                                                                 richedit::MeasurementUnit) override
+    {
+        tablePropertiesShown.push_back(current);
+        return next(tableProperties);
+    }
+    std::optional<richedit::CellShift> insertCellsForm() override { return next(insertShifts); }
+    std::optional<richedit::CellShift> deleteCellsForm() override { return next(deleteShifts); }
+    std::optional<QSize> splitCellsForm(const QSize &) override { return next(splitSizes); }
 };
 
 /// A control with its command registry over a document of a few paragraphs.
