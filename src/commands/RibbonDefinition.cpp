@@ -28,9 +28,9 @@ constexpr RibbonEntry cmd(ItemKind kind, const char *name, const char *command, 
 
 /// An item with its own caption that keeps its command's hint.
 constexpr RibbonEntry ownCmd(ItemKind kind, const char *name, const char *caption, const char *command,
-                             unsigned marks = 0)
+                             unsigned marks = 0, const char *hint = nullptr)
 {
-    return {RowKind::Item, name, caption, kind, 0, Binding::Command, command, marks};
+    return {RowKind::Item, name, caption, kind, 0, Binding::Command, command, marks, 0, nullptr, hint};
 }
 
 /// An item that runs the program's own handler; its hint is its caption unless given.
@@ -113,7 +113,9 @@ const RibbonEntry definition[] = {
     group("ZalozkaDomuOdstavec", "Odstavec"),
     cmd(S, "bDomuOdrazky", "ToggleBulletedList", Icon | Toggle),
     cmd(S, "bDomuCislovani", "ToggleSimpleNumberingList", Row | Icon | Toggle),
-    none(S, "bDomuViceUrovni", "Více úrovní", Row | Icon | Toggle, "Spusťte víceúrovňový seznam."),
+    // The layout leaves these two unbound although their commands exist; a button that does
+    // nothing would only puzzle the user, so they get the commands they name.
+    ownCmd(S, "bDomuViceUrovni", "Více úrovní", "ToggleMultiLevelList", Row | Icon | Toggle, "Spusťte víceúrovňový seznam."),
     cmd(S, "bDomuZmensitOdsazeni", "DecrementIndent", Row | Grp | Icon),
     cmd(S, "bDomuZvetsitOdsazeni", "IncrementIndent", Row | Icon),
     cmd(S, "bDomuNestisknuteZnaky", "ToggleShowWhitespace", Row | Grp | Icon | Toggle),
@@ -318,7 +320,7 @@ const RibbonEntry definition[] = {
     cmd(L, "bRozlozeniTabulkyVlozitRadekPod", "InsertTableRowBelow"),
     cmd(L, "bRozlozeniTabulkyVlozitSLoupecVlevo", "InsertTableColumnToTheLeft"),
     cmd(L, "bRozlozeniTabulkyVlozitSloupecVpravo", "InsertTableColumnToTheRight"),
-    none(L, "bRozlozeniTabulkyDialog", "Buňky", Sep, "Otevře dialogové okno pro formulář"),
+    ownCmd(L, "bRozlozeniTabulkyDialog", "Buňky", "ShowInsertTableCellsForm", Sep, "Otevře dialogové okno pro formulář"),
     group("ZalozkaRozlozeniTabulkySloucit", "Sloučit"),
     cmd(L, "bRozlozeniTabulkySloucitBunky", "MergeTableCells"),
     cmd(L, "bRozlozeniStrankyRozdelitBunky", "ShowSplitTableCellsForm"),
