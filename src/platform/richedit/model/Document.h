@@ -2,6 +2,7 @@
 
 #include "HeaderFooter.h"
 #include "Lists.h"
+#include "Notes.h"
 #include "Protection.h"
 #include "Section.h"
 #include "Styles.h"
@@ -70,6 +71,14 @@ public:
     /// Removes the bookmark of that name; the text stays. False when there is none.
     bool removeBookmark(const QString &name);
 
+    /// Footnotes, endnotes and comments by id (> 0), in the order they were added.
+    const std::map<int, Note> &notes() const { return m_notes; }
+    /// A new note of that kind with an empty story (the main story's default font); returns its id.
+    int addNote(NoteKind kind, const QString &mark);
+    /// The note of that id, or null.
+    Note *note(int id);
+    const Note *note(int id) const;
+
     const Protection &protection() const { return m_protection; }
     void setProtection(const Protection &protection) { m_protection = protection; }
 
@@ -85,6 +94,7 @@ private:
     bool m_evenAndOddHeaders = false;
     std::vector<Bookmark> m_bookmarks;
     Protection m_protection;
+    std::map<int, Note> m_notes;
 };
 
 /// The font a new document starts with: Times New Roman, 12 points.

@@ -27,6 +27,7 @@ enum : int {
     CharacterStyleId,                               // QString, id of a character style
     FieldId,                                        // int > 0: the text is the result of that field
     FieldInstruction,                               // QString, the field's instruction ("PAGE", "SEQ Figure")
+    NoteReference,                                  // int > 0: the text is the mark of that note (Document::notes)
 
     // Block formats (QTextBlockFormat)
     ParagraphStyleId = QTextFormat::UserProperty + 100, // QString, id of a paragraph style

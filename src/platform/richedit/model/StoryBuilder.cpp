@@ -7,6 +7,8 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace richedit {
 
 QTextListFormat listFormatFor(const Document &document, int listId, int level)
@@ -40,6 +42,47 @@ QTextListFormat listFormatFor(const Document &document, int listId, int level)
         }
     }
     return format;
+}
+
+bool splitAtPageBreaks(ParagraphContent &paragraph, std::vector<ParagraphContent> &pieces)
+{
+    const auto isBreak = [](const RunContent &run) { return run.kind == RunContent::PageBreak; };
+    if (std::none_of(paragraph.runs.begin(), paragraph.runs.end(), isBreak)) {
+        pieces.push_back(std::move(paragraph));
+        return false;
+    }
+    const auto hasText = [](const ParagraphContent &piece) {
+        return std::any_of(piece.runs.begin(), piece.runs.end(), [](const RunContent &run) {
+            return run.kind == RunContent::Text && (!run.text.isEmpty() || run.format.isImageFormat());
+        });
+    };
+    ParagraphContent piece = paragraph;
+    piece.runs.clear();
+    bool breakPending = false;
+    for (RunContent &run : paragraph.runs) {
+        if (!isBreak(run)) {
+            piece.runs.push_back(std::move(run));
+            continue;
+        }
+        if (!hasText(piece) && pieces.empty()) {
+            piece.format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            continue;
+        }
+        pieces.push_back(std::move(piece));
+        piece = ParagraphContent{};
+        piece.format = paragraph.format;
+        piece.format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        piece.markFormat = paragraph.markFormat;
+        breakPending = true;
+    }
+    if (breakPending && !hasText(piece) && !pieces.empty()) {
+        // Bookmarks at the very end stay with the text before the break.
+        for (RunContent &run : piece.runs)
+            pieces.back().runs.push_back(std::move(run));
+        return true;
+    }
+    pieces.push_back(std::move(piece));
+    return false;
 }
 
 StoryBuilder::StoryBuilder(Document &document, QTextDocument *story)

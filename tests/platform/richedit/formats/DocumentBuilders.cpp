@@ -420,6 +420,40 @@ void addSectionsAndHeaders(Document &document)
     write(2, HeaderFooterKind::HeaderOdd, QStringLiteral("Third section header "));
 }
 
+void addNotes(Document &document)
+{
+    // Notes are added in the order they are referred to, as readers number them.
+    const int footnote = document.addNote(NoteKind::Footnote, QStringLiteral("1"));
+    const int endnote = document.addNote(NoteKind::Endnote, QStringLiteral("i"));
+    const int comment = document.addNote(NoteKind::Comment, QStringLiteral("[AB1]"));
+    Note *remark = document.note(comment);
+    remark->author = QStringLiteral("Alice Brown");
+    remark->initials = QStringLiteral("AB");
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    StoryWriter(document.note(footnote)->story)
+        .paragraph({{QStringLiteral("A footnote with "), {}}, {QStringLiteral("bold"), bold}, {QStringLiteral(" text.")}})
+        .paragraph({{QStringLiteral("Its second paragraph.")}});
+    StoryWriter(document.note(endnote)->story).paragraph({{QStringLiteral("An endnote.")}});
+    StoryWriter(remark->story).paragraph({{QStringLiteral("A comment: “check this”.")}});
+
+    const auto reference = [](int id, bool raised) {
+        QTextCharFormat format;
+        format.setProperty(prop::NoteReference, id);
+        if (raised)
+            format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        return format;
+    };
+    StoryWriter(document.mainStory())
+        .paragraph({{QStringLiteral("Text with a footnote")},
+                    {QStringLiteral("1"), reference(footnote, true)},
+                    {QStringLiteral(", an endnote")},
+                    {QStringLiteral("i"), reference(endnote, true)},
+                    {QStringLiteral(" and a comment")},
+                    {QStringLiteral("[AB1]"), reference(comment, false)},
+                    {QStringLiteral(".")}});
+}
+
 std::unique_ptr<Document> build(void (*add)(Document &))
 {
     auto document = std::make_unique<Document>();
@@ -443,6 +477,7 @@ const std::vector<FeatureBuilder> &featureBuilders()
         {"Protection", [] { return build(addProtection); }},
         {"Unicode", [] { return build(addUnicode); }},
         {"SectionsAndHeaders", [] { return build(addSectionsAndHeaders); }},
+        {"Notes", [] { return build(addNotes); }},
     };
     return builders;
 }
@@ -451,7 +486,7 @@ std::unique_ptr<Document> buildEverything()
 {
     auto document = std::make_unique<Document>();
     for (auto add : {addStyles, addCharacterFormats, addParagraphFormats, addLists, addTables, addPictures, addFields,
-                     addBookmarks, addProtection, addUnicode, addSectionsAndHeaders})
+                     addBookmarks, addProtection, addUnicode, addNotes, addSectionsAndHeaders})
         add(*document);
     return document;
 }

@@ -71,6 +71,8 @@ QString describeChar(const QTextCharFormat &format, const QTextCharFormat &base,
         out << QStringLiteral("cstyle=") + format.stringProperty(prop::CharacterStyleId);
         out << QStringLiteral("field=") + format.stringProperty(prop::FieldInstruction);
         out << QStringLiteral("href=") + (format.isAnchor() ? format.anchorHref() : QString());
+        if (format.hasProperty(prop::NoteReference))
+            out << QStringLiteral("note=%1").arg(format.intProperty(prop::NoteReference));
     }
     return out.join(QLatin1Char(' '));
 }
@@ -302,6 +304,11 @@ QString dumpModel(const Document &document)
     std::sort(bookmarks.begin(), bookmarks.end());
     for (const auto &[name, line] : bookmarks)
         lines << line;
+    for (const auto &[id, note] : document.notes()) {
+        lines << QStringLiteral("note %1 kind=%2 mark=%3 author=%4 initials=%5")
+                     .arg(id).arg(int(note.kind)).arg(note.mark, note.author, note.initials);
+        dumper.story(note.story, QStringLiteral("  "));
+    }
     lines << QStringLiteral("main story");
     dumper.story(document.mainStory(), QStringLiteral("  "));
     return lines.join(QLatin1Char('\n'));

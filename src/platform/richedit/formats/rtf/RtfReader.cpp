@@ -46,7 +46,7 @@ constexpr qsizetype maxTableCells = 1'000'000;
 enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
     ListLevel, LevelText, ListOverrideTable, ListOverride, FieldInstruction, Picture, BookmarkStart,
-    BookmarkEnd, DefaultChar, DefaultParagraph
+    BookmarkEnd, DefaultChar, DefaultParagraph, AnnotationId, AnnotationAuthor, Shape
 };
 
 struct ParagraphState {
@@ -74,6 +74,7 @@ struct GroupState {
     int context = 0;      // index of the story being filled
     int fieldIndex = -1;  // the field whose instruction or result this group belongs to
     bool inFieldResult = false;
+    bool deleted = false; // a tracked deletion: the text is left out
 };
 
 struct CellDefinition {
@@ -88,9 +89,14 @@ struct RowContent {
     std::vector<std::vector<ParagraphContent>> paragraphs;
 };
 
-/// A story being filled: the body, or one header or footer.
+/// A story being filled: the body, one header or footer, a note, or the text of a text box.
 struct StoryContext {
-    std::unique_ptr<StoryBuilder> builder;
+    std::unique_ptr<StoryBuilder> builder; // null for a text box, whose paragraphs are collected
+    int parent = -1;  // the story a note or text box belongs to
+    int noteId = 0;   // of the note this story fills
+    std::vector<ParagraphContent> collected; // a text box's paragraphs
+    // Text box paragraphs met inside the current paragraph; they follow it.
+    std::vector<ParagraphContent> afterParagraph;
     ParagraphContent paragraph;
     std::vector<CellDefinition> rowDefinition;
     CellDefinition pendingCell;
@@ -165,7 +171,11 @@ const char *const skippedDestinations[] = {
     "panose", "fname", "template", "printim", "buptim", "creatim", "revtim", "hlinkbase", "leveltemplateid",
 };
 
-const char *const droppedDestinations[] = {"footnote", "annotation", "atrfstart", "shp", "object", "do"};
+const char *const droppedDestinations[] = {"object", "do"};
+
+// Parts of a comment and of a shape that hold nothing the model keeps.
+const char *const noteAndShapeSkipped[] = {"atnref", "atndate", "atrfstart", "atrfend", "atnparent", "atntime",
+                                           "atnicn", "shprslt", "sp"};
 
 const struct {
     const char *word;
@@ -253,6 +263,9 @@ private:
     void applyLineSpacing(ParagraphState &para);
     void resetParagraph(ParagraphState &para) const;
     void warnOnce(const QString &warning);
+    bool beginNote(NoteKind kind);
+    void finishNote(StoryContext &story);
+    void commitPieces(StoryContext &story, std::vector<ParagraphContent> &pieces, bool inTable);
     QTextCharFormat plainCharacter() const;
     QTextBlockFormat plainParagraph() const;
 
@@ -305,6 +318,9 @@ private:
     bool m_sawProtectionLevel = false;
     bool m_pageBreakPending = false;
     qsizetype m_tableCells = 0;
+    int m_noteNumbers[3] = {};
+    QString m_annotationInitials; // of the comment that follows
+    QString m_annotationAuthor;
 };
 
 void Parser::warnOnce(const QString &warning)
@@ -547,6 +563,18 @@ void Parser::groupEnd()
         }
         m_destinationText.clear();
         break;
+    case Dest::AnnotationId:
+    case Dest::AnnotationAuthor:
+        if (parent.dest != ending.dest) {
+            // Inside the comment it names, or just before it.
+            Note *note = m_document.note(m_contexts[std::size_t(ending.context)]->noteId);
+            QString &target = note && note->kind == NoteKind::Comment
+                                  ? (ending.dest == Dest::AnnotationId ? note->initials : note->author)
+                                  : (ending.dest == Dest::AnnotationId ? m_annotationInitials : m_annotationAuthor);
+            target = m_destinationText.trimmed();
+        }
+        m_destinationText.clear();
+        break;
     case Dest::DefaultChar:
         if (parent.dest != Dest::DefaultChar)
             m_defaultChar.merge(ending.chr);
@@ -615,6 +643,28 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     }
     if (word == "listname" || word == "levelnumbers")
         return begin(Dest::Skip);
+    if (s.dest == Dest::Shape) {
+        if (word == "shptxt") {
+            auto box = std::make_unique<StoryContext>();
+            box->parent = s.context;
+            m_contexts.push_back(std::move(box));
+            s.context = int(m_contexts.size()) - 1;
+            s.dest = Dest::Body;
+            resetParagraph(s.para);
+            s.chr = plainCharacter();
+            warnOnce(QStringLiteral("Text boxes were placed in the text after the paragraph that holds them; "
+                                    "their position on the page was lost."));
+            return true;
+        }
+        return word == "shpinst" || begin(Dest::Skip);
+    }
+    for (const char *name : noteAndShapeSkipped)
+        if (word == name)
+            return begin(Dest::Skip);
+    if (word == "atnid" || word == "atnauthor") {
+        m_destinationText.clear();
+        return begin(word == "atnid" ? Dest::AnnotationId : Dest::AnnotationAuthor);
+    }
     for (const char *name : skippedDestinations)
         if (word == name)
             return begin(Dest::Skip);
@@ -656,9 +706,15 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
             s.chr = plainCharacter();
             return true;
         }
+    if (word == "footnote")
+        return beginNote(NoteKind::Footnote) || begin(Dest::Skip);
+    if (word == "annotation")
+        return beginNote(NoteKind::Comment) || begin(Dest::Skip);
+    if (word == "shp")
+        return begin(Dest::Shape);
     for (const char *name : droppedDestinations)
         if (word == name) {
-            warnOnce(QStringLiteral("Footnotes, comments and drawing objects are not supported and were left out."));
+            warnOnce(QStringLiteral("Drawing objects and embedded objects are not supported and were left out."));
             return begin(Dest::Skip);
         }
     Q_UNUSED(parameter)
@@ -1133,6 +1189,11 @@ void Parser::controlWord(const rtf::Token &token)
         else if (word == "picscaley") m_picture.scaleY = p;
         return;
     }
+    if (s.dest == Dest::Body && (word == "deleted" || word == "plain")) {
+        s.deleted = word == "deleted" && (!token.hasParameter || p != 0);
+        if (s.deleted)
+            warnOnce(QStringLiteral("Tracked changes were accepted: inserted text was kept and deleted text left out."));
+    }
     if (s.dest == Dest::Body || s.dest == Dest::DefaultChar || s.dest == Dest::DefaultParagraph ||
         s.dest == Dest::StyleEntry) {
         if (characterWord(word, p, token.hasParameter) || paragraphWord(word, p, token.hasParameter) ||
@@ -1150,8 +1211,10 @@ void Parser::controlWord(const rtf::Token &token)
     } else if (word == "sect") {
         endParagraph(true);
     } else if (word == "page") {
-        endParagraph(false);
-        m_pageBreakPending = true;
+        context().paragraph.runs.push_back({RunContent::PageBreak, QString(), {}});
+    } else if (word == "ftnalt") {
+        if (Note *note = m_document.note(context().noteId); note && note->kind == NoteKind::Footnote)
+            note->kind = NoteKind::Endnote;
     } else if (word == "protlevel") {
         static const ProtectionKind kinds[] = {ProtectionKind::TrackedChanges, ProtectionKind::Comments,
                                                ProtectionKind::Forms, ProtectionKind::ReadOnly};
@@ -1238,6 +1301,8 @@ void Parser::appendToDestination(const QString &text)
     case Dest::FontEntry:
     case Dest::StyleEntry:
     case Dest::StyleIdText:
+    case Dest::AnnotationId:
+    case Dest::AnnotationAuthor:
     case Dest::BookmarkStart:
     case Dest::BookmarkEnd: m_destinationText += text; break;
     case Dest::LevelText: m_levelText += text; break;
@@ -1254,6 +1319,8 @@ void Parser::appendText(const QString &text)
     if (text.isEmpty())
         return;
     const GroupState &s = state();
+    if (s.deleted)
+        return;
     QTextCharFormat format = s.chr;
     if (s.inFieldResult && s.fieldIndex >= 0) {
         FieldRecord &field = m_fields[std::size_t(s.fieldIndex)];
@@ -1301,37 +1368,67 @@ void Parser::commitParagraph(ParagraphContent paragraph)
     StoryContext &story = context();
     if (!story.rows.empty())
         flushTable(story);
-    story.builder->addParagraph(paragraph);
+    if (story.builder)
+        story.builder->addParagraph(paragraph);
+    else
+        story.collected.push_back(std::move(paragraph));
     ++story.committedParagraphs;
+}
+
+void Parser::commitPieces(StoryContext &story, std::vector<ParagraphContent> &pieces, bool inTable)
+{
+    for (ParagraphContent &box : story.afterParagraph)
+        pieces.push_back(std::move(box));
+    story.afterParagraph.clear();
+    for (ParagraphContent &piece : pieces) {
+        if (inTable)
+            story.cellParagraphs.push_back(std::move(piece));
+        else
+            commitParagraph(std::move(piece));
+    }
 }
 
 void Parser::endParagraph(bool sectionEnd)
 {
     StoryContext &story = context();
     const bool inTable = state().para.inTable;
-    ParagraphContent paragraph = takeParagraph(story);
-    if (inTable && !sectionEnd) {
-        story.cellParagraphs.push_back(std::move(paragraph));
+    // A note or a text box has no sections of its own.
+    sectionEnd = sectionEnd && story.parent < 0;
+    ParagraphContent whole = takeParagraph(story);
+    std::vector<ParagraphContent> pieces;
+    if (splitAtPageBreaks(whole, pieces))
+        m_pageBreakPending = true;
+    ParagraphContent paragraph = std::move(pieces.back());
+    pieces.pop_back();
+    if (!sectionEnd) {
+        pieces.push_back(std::move(paragraph));
+        commitPieces(story, pieces, inTable);
         return;
     }
-    if (sectionEnd) {
-        const bool empty = paragraph.runs.empty();
-        if (empty && story.rows.empty() && story.cellParagraphs.empty() && story.committedParagraphs > 0 &&
-            story.builder->setLastParagraphProperty(prop::SectionEnd, true)) {
-            // "\par\sect": the section ends with the paragraph already closed.
-        } else {
-            paragraph.format.setProperty(prop::SectionEnd, true);
-            commitParagraph(std::move(paragraph));
-        }
-        finishSection();
-        return;
+    for (ParagraphContent &piece : pieces)
+        commitParagraph(std::move(piece));
+    const bool empty = paragraph.runs.empty() && story.afterParagraph.empty();
+    if (empty && story.rows.empty() && story.cellParagraphs.empty() && story.committedParagraphs > 0 &&
+        story.builder->setLastParagraphProperty(prop::SectionEnd, true)) {
+        // "\par\sect": the section ends with the paragraph already closed.
+    } else {
+        // Text boxes of the section's last paragraph go before it, so that it stays the last.
+        pieces.clear();
+        for (ParagraphContent &box : story.afterParagraph)
+            commitParagraph(std::move(box));
+        story.afterParagraph.clear();
+        paragraph.format.setProperty(prop::SectionEnd, true);
+        commitParagraph(std::move(paragraph));
     }
-    commitParagraph(std::move(paragraph));
+    finishSection();
 }
 
 void Parser::endCell(StoryContext &story)
 {
-    story.cellParagraphs.push_back(takeParagraph(story));
+    ParagraphContent whole = takeParagraph(story);
+    std::vector<ParagraphContent> pieces;
+    splitAtPageBreaks(whole, pieces);
+    commitPieces(story, pieces, true);
     story.rowCells.push_back(std::move(story.cellParagraphs));
     story.cellParagraphs.clear();
 }
@@ -1425,12 +1522,79 @@ void Parser::flushTable(StoryContext &story)
         for (int c = column; c < columns; ++c)
             grid[std::size_t(c)].covered = false;
     }
+    if (!story.builder) {
+        // A table in a text box: its text joins the box's paragraphs.
+        for (auto &row : table.rows)
+            for (CellContent &cell : row)
+                for (ParagraphContent &paragraph : cell.paragraphs)
+                    story.collected.push_back(std::move(paragraph));
+        return;
+    }
     story.builder->addTable(table);
+}
+
+bool Parser::beginNote(NoteKind kind)
+{
+    GroupState &s = state();
+    if (context().parent >= 0 || s.context != 0) {
+        // Notes belong to the main story; one inside a note or a header would have nowhere to go.
+        warnOnce(QStringLiteral("Notes and comments outside the main text were left out."));
+        return false;
+    }
+    auto story = std::make_unique<StoryContext>();
+    story->parent = s.context;
+    story->noteId = m_document.addNote(kind, QString());
+    if (kind == NoteKind::Comment) {
+        Note *note = m_document.note(story->noteId);
+        note->initials = std::exchange(m_annotationInitials, QString());
+        note->author = std::exchange(m_annotationAuthor, QString());
+    }
+    story->builder = std::make_unique<StoryBuilder>(m_document, m_document.note(story->noteId)->story);
+    m_contexts.push_back(std::move(story));
+    s.context = int(m_contexts.size()) - 1;
+    s.fieldIndex = -1;
+    s.inFieldResult = false;
+    s.deleted = false;
+    resetParagraph(s.para);
+    s.chr = plainCharacter();
+    return true;
+}
+
+void Parser::finishNote(StoryContext &story)
+{
+    Note *note = m_document.note(story.noteId);
+    if (!note || story.parent < 0)
+        return;
+    note->mark = noteMark(note->kind, ++m_noteNumbers[int(note->kind)], note->initials);
+    // The group has ended: the state is the one the reference stands in.
+    QTextCharFormat format = state().chr;
+    format.setProperty(prop::NoteReference, story.noteId);
+    if (note->kind != NoteKind::Comment)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    m_contexts[std::size_t(story.parent)]->paragraph.runs.push_back({RunContent::Text, note->mark, format});
 }
 
 void Parser::finishContext(int index, const QTextBlockFormat &lastFormat)
 {
     StoryContext &story = *m_contexts[std::size_t(index)];
+    if (!story.builder && story.parent >= 0) {
+        // A text box: its paragraphs follow the paragraph that holds it.
+        if (!story.rowCells.empty() || !story.cellParagraphs.empty())
+            endRow(story);
+        if (!story.rows.empty())
+            flushTable(story);
+        if (!story.paragraph.runs.empty()) {
+            story.paragraph.format = lastFormat;
+            story.collected.push_back(std::move(story.paragraph));
+        }
+        story.paragraph = ParagraphContent{};
+        auto &after = m_contexts[std::size_t(story.parent)]->afterParagraph;
+        for (ParagraphContent &paragraph : story.collected)
+            after.push_back(std::move(paragraph));
+        story.collected.clear();
+        story.parent = -1;
+        return;
+    }
     if (!story.builder)
         return;
     if (!story.rowCells.empty() || !story.cellParagraphs.empty())
@@ -1441,12 +1605,20 @@ void Parser::finishContext(int index, const QTextBlockFormat &lastFormat)
         paragraph.format = lastFormat;
         if (!story.rows.empty())
             flushTable(story);
-        story.builder->addParagraph(paragraph);
+        std::vector<ParagraphContent> pieces;
+        splitAtPageBreaks(paragraph, pieces);
+        for (const ParagraphContent &piece : pieces)
+            story.builder->addParagraph(piece);
     }
     if (!story.rows.empty())
         flushTable(story);
+    for (const ParagraphContent &box : story.afterParagraph)
+        story.builder->addParagraph(box);
+    story.afterParagraph.clear();
     story.builder->finish();
     story.builder.reset();
+    if (story.noteId)
+        finishNote(story);
 }
 
 void Parser::finishStyle()

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <map>
+#include <set>
 
 namespace richedit {
 namespace {
@@ -88,6 +89,7 @@ private:
     void runs(const QTextBlock &block, bool mainStory);
     void run(const QString &text, const QTextCharFormat &format, int start, bool mainStory);
     void picture(const QTextImageFormat &format, const QTextDocument *story);
+    int note(const QString &text, const QTextCharFormat &format, const QTextCharFormat &effective);
     void table(QTextTable *table, bool mainStory);
 
     const Document &m_document;
@@ -102,6 +104,7 @@ private:
     std::map<int, QStringList> m_bookmarkEnds;
     const QTextDocument *m_story = nullptr;
     int m_section = 0;
+    std::set<int> m_notesReferred;
 };
 
 int Generator::font(const QString &family)
@@ -683,6 +686,11 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
     if (!charStyle.isEmpty())
         effective.merge(m_document.styles().chainCharFormat(charStyle));
     effective.merge(format);
+    if (mainStory && format.hasProperty(prop::NoteReference)) {
+        marks(start);
+        effective.clearProperty(prop::NoteReference);
+        from = note(value, format, effective);
+    }
     const auto piece = [&](int to) {
         if (to <= from)
             return;
@@ -699,6 +707,37 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
             marks(start + i);
         }
     piece(int(value.size()));
+}
+
+int Generator::note(const QString &runText, const QTextCharFormat &format, const QTextCharFormat &effective)
+{
+    const int id = format.intProperty(prop::NoteReference);
+    const Note *note = m_document.note(id);
+    if (!note || !m_notesReferred.insert(id).second)
+        return 0; // referred to already: the rest is text
+    const bool comment = note->kind == NoteKind::Comment;
+    if (comment) {
+        m_out += "{\\*\\atnid ";
+        text(note->initials);
+        m_out += "}{\\*\\atnauthor ";
+        text(note->author);
+        m_out += '}';
+    }
+    m_out += '{';
+    characterProperties(effective, m_baseChar, Mode::Difference);
+    m_out += comment ? "\\chatn}{\\*\\annotation " : "\\chftn}{\\footnote";
+    if (note->kind == NoteKind::Endnote)
+        word("ftnalt");
+    if (!comment)
+        m_out += "{\\super\\chftn}";
+    m_out += '\n';
+    // The note's paragraphs are written like any story's; the paragraph around it goes on after.
+    const QTextCharFormat paragraphChar = m_paragraphChar;
+    story(note->story, false);
+    m_paragraphChar = paragraphChar;
+    m_out += '}';
+    // The reader's mark is numbered anew by whoever opens the file; text typed after it is kept.
+    return !note->mark.isEmpty() && runText.startsWith(note->mark) ? int(note->mark.size()) : 0;
 }
 
 void Generator::picture(const QTextImageFormat &format, const QTextDocument *story)
@@ -834,6 +873,8 @@ QByteArray Generator::write()
             if (!level.fontFamily.isEmpty())
                 font(level.fontFamily);
     collectStory(m_document.mainStory());
+    for (const auto &[id, note] : m_document.notes())
+        collectStory(note.story);
     for (int i = 0; i < int(m_document.sections().size()); ++i)
         for (int kind = 0; kind < headerFooterKindCount; ++kind)
             collectStory(m_document.headerFooter(i, HeaderFooterKind(kind)));
