@@ -54,6 +54,7 @@ enum : int {
     TableBorderRight,
     TableBorderInsideH, // table format only
     TableBorderInsideV, // table format only
+    TableRowHeights,    // QVariantList of int twips per row: > 0 at least, < 0 exactly, 0 automatic
 
     // Image formats (QTextImageFormat)
     ImageDescription = QTextFormat::UserProperty + 400, // QString, alternative text

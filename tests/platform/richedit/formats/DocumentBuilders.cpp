@@ -268,6 +268,8 @@ void addTables(Document &document)
                                             QTextLength(QTextLength::FixedLength, twipsToLayout(3000)),
                                             QTextLength(QTextLength::FixedLength, twipsToLayout(1500))});
     table.rows.assign(3, std::vector<CellContent>(3));
+    table.format.setHeaderRowCount(1);
+    table.format.setProperty(prop::TableRowHeights, QVariantList{567, -850, 0}); // at least, exactly, auto
     const auto text = [](const char *value) {
         ParagraphContent paragraph;
         paragraph.runs.push_back({RunContent::Text, QString::fromUtf8(value), {}});

@@ -168,6 +168,12 @@ private:
         QStringList borders;
         for (int p = prop::TableBorderTop; p <= prop::TableBorderInsideV; ++p)
             borders << border(tableFormat, p);
+        QStringList heights;
+        for (const QVariant &height : tableFormat.property(prop::TableRowHeights).toList())
+            heights << QString::number(height.toInt());
+        lines << indent + QStringLiteral("  header rows %1 heights %2")
+                              .arg(tableFormat.headerRowCount())
+                              .arg(heights.join(QLatin1Char(',')));
         lines << indent + QStringLiteral("table %1x%2 widths %3 style=%4 borders=%5")
                               .arg(table->rows())
                               .arg(table->columns())

@@ -13,14 +13,17 @@
 // [X] headers and footers (default, even, first)
 // [X] lists: numbering definitions (abstract numbers flattened into each list), levels
 // [-] tables: rows, cells, grid widths, horizontal and vertical merges, cell shading, cell and
-//     table borders, vertical alignment, table style id; the table style's own formatting,
-//     row heights, header rows and nested tables are not kept (nested tables are flattened)
+//     table borders, vertical alignment, table style id, row heights, header rows; the table
+//     style's own formatting and nested tables are not kept (nested tables are flattened)
 // [X] inline pictures (PNG, JPEG); floating pictures are read as inline ones
 // [X] simple and complex fields with their results; HYPERLINK fields and hyperlinks
 // [X] bookmarks
 // [X] document protection, with the password hash kept as stored
-// [ ] footnotes, endnotes, comments, text boxes, tracked deletions (dropped with a warning),
-//     theme fonts (the paragraph's font is used)
+// [X] footnotes, endnotes and comments (author and initials) as notes of the model
+// [-] text boxes: their paragraphs follow the paragraph that holds them (warning: position lost)
+// [-] tracked changes: read as accepted, insertions and moves kept, deletions left out (warning)
+// [-] a page break inside a paragraph splits it; the text after the break starts the page
+// [ ] theme fonts (the paragraph's font is used)
 #include "DocxReader.h"
 
 #include "DocxPackage.h"
@@ -951,6 +954,22 @@ void Parser::readTable(pugi::xml_node tbl, std::vector<ParagraphContent> *outerC
         widths << QTextLength(QTextLength::FixedLength, twipsToLayout(1440));
     table.format.setColumnWidthConstraints(widths);
     table.rows.assign(rows.size(), std::vector<CellContent>(std::size_t(columns)));
+    QVariantList heights;
+    int headerRows = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const pugi::xml_node trPr = child(rows[r], "trPr");
+        const pugi::xml_node trHeight = child(trPr, "trHeight");
+        const int height = std::clamp(intValue(trHeight, "val", 0), 0, 31680);
+        const QString rule = value(trHeight, "hRule");
+        heights << (rule == QLatin1String("exact") ? -height : rule == QLatin1String("auto") ? 0 : height);
+        const pugi::xml_node header = child(trPr, "tblHeader");
+        if (header && toggle(header) && headerRows == int(r))
+            ++headerRows; // only rows at the top repeat on every page
+    }
+    if (std::any_of(heights.begin(), heights.end(), [](const QVariant &height) { return height.toInt() != 0; }))
+        table.format.setProperty(prop::TableRowHeights, heights);
+    if (headerRows)
+        table.format.setHeaderRowCount(headerRows);
 
     const struct {
         const char *name;

@@ -1003,8 +1003,20 @@ void Generator::table(pugi::xml_node container, QTextTable *table, const StoryCo
         widths.push_back(width);
         setAttribute(grid.append_child("w:gridCol"), "w:w", width);
     }
+    const QVariantList heights = tableFormat.property(prop::TableRowHeights).toList();
     for (int r = 0; r < rows; ++r) {
         pugi::xml_node tr = tbl.append_child("w:tr");
+        const int height = r < heights.size() ? heights[r].toInt() : 0;
+        if (height != 0 || r < tableFormat.headerRowCount()) {
+            pugi::xml_node trPr = tr.append_child("w:trPr");
+            if (height != 0) {
+                pugi::xml_node trHeight = trPr.append_child("w:trHeight");
+                setAttribute(trHeight, "w:val", std::abs(height));
+                trHeight.append_attribute("w:hRule") = height < 0 ? "exact" : "atLeast";
+            }
+            if (r < tableFormat.headerRowCount())
+                trPr.append_child("w:tblHeader");
+        }
         for (int c = 0; c < columns; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if (cell.column() != c)

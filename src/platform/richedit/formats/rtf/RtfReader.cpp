@@ -12,13 +12,17 @@
 // [X] headers and footers (all, odd, even, first)
 // [X] lists: \listtable, \listoverridetable, \ls, \ilvl
 // [-] tables: rows, cells, widths, horizontal and vertical merges, cell shading, cell and table
-//     borders, vertical alignment, table style; row heights, header rows and nested tables are
-//     not kept (nested tables are flattened into their outer cell)
+//     borders, vertical alignment, table style, row heights (\trrh), header rows (\trhdr); nested
+//     tables are not kept (they are flattened into their outer cell)
 // [-] pictures: PNG and JPEG (\pngblip, \jpegblip); metafiles and bitmaps are dropped with a warning
 // [X] fields with their results; HYPERLINK fields become hyperlinks
 // [X] bookmarks
 // [-] protection: \protlevel and \enforceprot; password hashes are not read
-// [ ] footnotes, comments, drawing objects, revisions (dropped with a warning)
+// [X] footnotes and endnotes (\footnote, \ftnalt), comments (\annotation with \atnid, \atnauthor)
+// [-] text boxes (\shptxt): their paragraphs follow the paragraph that holds them (warning)
+// [-] revisions: read as accepted, \deleted text left out (warning)
+// [-] \page inside a paragraph splits it; the text after the break starts the page
+// [ ] drawing objects (\do) and embedded objects (dropped with a warning)
 #include "RtfReader.h"
 
 #include "CodePage.h"
@@ -85,6 +89,8 @@ struct CellDefinition {
 };
 
 struct RowContent {
+    int height = 0; // \trrh: twips, > 0 at least, < 0 exactly
+    bool header = false;
     std::vector<CellDefinition> cells;
     std::vector<std::vector<ParagraphContent>> paragraphs;
 };
@@ -99,6 +105,8 @@ struct StoryContext {
     std::vector<ParagraphContent> afterParagraph;
     ParagraphContent paragraph;
     std::vector<CellDefinition> rowDefinition;
+    int rowHeight = 0;
+    bool rowHeader = false;
     CellDefinition pendingCell;
     std::vector<std::vector<ParagraphContent>> rowCells;
     std::vector<ParagraphContent> cellParagraphs;
@@ -1002,7 +1010,13 @@ bool Parser::tableWord(const QByteArray &word, int parameter)
         if (story.rows.empty())
             story.tableFormat = QTextTableFormat();
         story.rowDefinition.clear();
+        story.rowHeight = 0;
+        story.rowHeader = false;
         cell = CellDefinition{};
+    } else if (word == "trrh") {
+        story.rowHeight = std::clamp(parameter, -31680, 31680);
+    } else if (word == "trhdr") {
+        story.rowHeader = true;
     } else if (word == "cellx") {
         cell.right = parameter;
         story.rowDefinition.push_back(cell);
@@ -1438,6 +1452,8 @@ void Parser::endRow(StoryContext &story)
     if (!story.cellParagraphs.empty() || !story.paragraph.runs.empty())
         endCell(story);
     RowContent row;
+    row.height = story.rowHeight;
+    row.header = story.rowHeader;
     row.cells = story.rowDefinition;
     row.paragraphs = std::move(story.rowCells);
     story.rowCells.clear();
@@ -1484,6 +1500,17 @@ void Parser::flushTable(StoryContext &story)
         widths << QTextLength(QTextLength::FixedLength,
                               twipsToLayout(bounds[std::size_t(c)] - (c ? bounds[std::size_t(c - 1)] : 0)));
     table.format.setColumnWidthConstraints(widths);
+    QVariantList heights;
+    int headerRows = 0;
+    for (const RowContent &row : rows) {
+        heights << row.height;
+        if (row.header && headerRows == int(heights.size()) - 1)
+            ++headerRows; // only rows at the top repeat on every page
+    }
+    if (std::any_of(heights.begin(), heights.end(), [](const QVariant &height) { return height.toInt() != 0; }))
+        table.format.setProperty(prop::TableRowHeights, heights);
+    if (headerRows)
+        table.format.setHeaderRowCount(headerRows);
     table.rows.assign(rows.size(), std::vector<CellContent>(std::size_t(columns)));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         std::vector<CellContent> &grid = table.rows[r];

@@ -805,8 +805,13 @@ void Generator::table(QTextTable *table, bool mainStory)
                         {prop::TableBorderBottom, "trbrdrb"},  {prop::TableBorderRight, "trbrdrr"},
                         {prop::TableBorderInsideH, "trbrdrh"}, {prop::TableBorderInsideV, "trbrdrv"}};
     const auto tableStyle = m_styleNumbers.find(tableFormat.stringProperty(prop::TableStyleId));
+    const QVariantList heights = tableFormat.property(prop::TableRowHeights).toList();
     for (int r = 0; r < rows; ++r) {
         m_out += "\\trowd\\trgaph108\\trleft0";
+        if (r < tableFormat.headerRowCount())
+            word("trhdr");
+        if (r < heights.size() && heights[r].toInt() != 0)
+            word("trrh", heights[r].toInt());
         if (tableStyle != m_styleNumbers.end())
             word("ts", tableStyle->second);
         for (const auto &row : tableBorders)
