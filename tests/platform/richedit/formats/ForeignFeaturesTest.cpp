@@ -214,5 +214,36 @@ TEST(Notes, TextTypedRightAfterAMarkIsKeptAsText)
     }
 }
 
+TEST(Lists, AListInstanceStartsAtItsOwnNumber)
+{
+    const QByteArray numbering =
+        "<?xml version=\"1.0\"?><w:numbering xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+        "<w:abstractNum w:abstractNumId=\"0\"><w:lvl w:ilvl=\"0\"><w:start w:val=\"1\"/><w:numFmt w:val=\"decimal\"/>"
+        "<w:lvlText w:val=\"%1.\"/></w:lvl><w:lvl w:ilvl=\"1\"><w:start w:val=\"1\"/><w:numFmt w:val=\"decimal\"/>"
+        "</w:lvl></w:abstractNum>"
+        "<w:num w:numId=\"1\"><w:abstractNumId w:val=\"0\"/></w:num>"
+        "<w:num w:numId=\"2\"><w:abstractNumId w:val=\"0\"/><w:lvlOverride w:ilvl=\"0\"><w:startOverride w:val=\"5\"/>"
+        "</w:lvlOverride><w:lvlOverride w:ilvl=\"1\"><w:lvl w:ilvl=\"1\"><w:start w:val=\"3\"/>"
+        "<w:numFmt w:val=\"upperRoman\"/></w:lvl></w:lvlOverride></w:num></w:numbering>";
+    const auto docx = readDocument(
+        makeDocx("<w:p><w:r><w:t>x</w:t></w:r></w:p>", {{QStringLiteral("word/numbering.xml"), numbering}},
+                 rel("rId5", "numbering", "numbering.xml")),
+        DocumentFormat::OpenXml, QStringLiteral("lists.docx"));
+    const auto rtf = readDocument(
+        "{\\rtf1{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc0\\levelstartat1}"
+        "{\\listlevel\\levelnfc0\\levelstartat1}\\listid7}}{\\*\\listoverridetable"
+        "{\\listoverride\\listid7\\listoverridecount0\\ls1}{\\listoverride\\listid7\\listoverridecount2"
+        "{\\lfolevel\\listoverridestartat\\levelstartat5}{\\lfolevel\\listoverridestartat\\levelstartat3}\\ls2}}"
+        "x\\par}",
+        DocumentFormat::Rtf, QStringLiteral("lists.rtf"));
+    for (const Document *document : {docx.get(), rtf.get()}) {
+        ASSERT_EQ(document->lists().size(), 2u);
+        EXPECT_EQ(document->lists().at(1).levels[0].start, 1);
+        EXPECT_EQ(document->lists().at(2).levels[0].start, 5);
+        EXPECT_EQ(document->lists().at(2).levels[1].start, 3);
+    }
+    EXPECT_EQ(docx->lists().at(2).levels[1].format, NumberFormat::UpperRoman);
+}
+
 } // namespace
 } // namespace richedit::test

@@ -453,6 +453,15 @@ void Parser::readNumbering(const QString &partName)
     const auto xml = m_package.readXml(partName);
     const pugi::xml_node root = xml->document_element();
     std::map<QString, ListDefinition> abstracts;
+    const auto readLevel = [](pugi::xml_node lvl, ListLevel &level) {
+        level.start = intValue(child(lvl, "start"), "val", 1);
+        level.format = numberFormat(childValue(lvl, "numFmt"));
+        level.text = childValue(lvl, "lvlText");
+        const pugi::xml_node ind = child(child(lvl, "pPr"), "ind");
+        level.indent = intValue(ind, attribute(ind, "start") ? "start" : "left", level.indent);
+        level.hanging = intValue(ind, "hanging", level.hanging);
+        level.fontFamily = value(child(child(lvl, "rPr"), "rFonts"), "ascii");
+    };
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         if (!hasLocalName(node, "abstractNum"))
             continue;
@@ -461,16 +470,8 @@ void Parser::readNumbering(const QString &partName)
             if (!hasLocalName(lvl, "lvl"))
                 continue;
             const int index = intValue(lvl, "ilvl", -1);
-            if (index < 0 || index > 8)
-                continue;
-            ListLevel &level = list.levels[std::size_t(index)];
-            level.start = intValue(child(lvl, "start"), "val", 1);
-            level.format = numberFormat(childValue(lvl, "numFmt"));
-            level.text = childValue(lvl, "lvlText");
-            const pugi::xml_node ind = child(child(lvl, "pPr"), "ind");
-            level.indent = intValue(ind, attribute(ind, "start") ? "start" : "left", level.indent);
-            level.hanging = intValue(ind, "hanging", level.hanging);
-            level.fontFamily = value(child(child(lvl, "rPr"), "rFonts"), "ascii");
+            if (index >= 0 && index <= 8)
+                readLevel(lvl, list.levels[std::size_t(index)]);
         }
         abstracts[value(node, "abstractNumId")] = list;
     }
@@ -479,8 +480,21 @@ void Parser::readNumbering(const QString &partName)
             continue;
         const auto it = abstracts.find(childValue(node, "abstractNumId"));
         const int id = intValue(node, "numId", 0);
-        if (it != abstracts.end() && id > 0)
-            m_document.lists()[id] = it->second;
+        if (it == abstracts.end() || id <= 0)
+            continue;
+        ListDefinition list = it->second;
+        // A list may start again at another number, or redefine levels, over its abstract definition.
+        for (pugi::xml_node override = node.first_child(); override; override = override.next_sibling()) {
+            const int index = intValue(override, "ilvl", -1);
+            if (!hasLocalName(override, "lvlOverride") || index < 0 || index > 8)
+                continue;
+            ListLevel &level = list.levels[std::size_t(index)];
+            if (const pugi::xml_node lvl = child(override, "lvl"))
+                readLevel(lvl, level);
+            if (const pugi::xml_node start = child(override, "startOverride"))
+                level.start = intValue(start, "val", level.start);
+        }
+        m_document.lists()[id] = list;
     }
 }
 

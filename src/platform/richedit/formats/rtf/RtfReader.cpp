@@ -309,6 +309,8 @@ private:
     int m_listIdentifier = 0;
     int m_overrideListId = 0;
     int m_overrideNumber = 0;
+    int m_overrideLevel = -1;                 // the \lfolevel being read
+    std::map<int, int> m_overrideStarts;      // level → number it starts at instead
     QString m_levelText;
 
     std::vector<FieldRecord> m_fields;
@@ -552,8 +554,12 @@ void Parser::groupEnd()
     case Dest::ListOverride:
         if (parent.dest == Dest::ListOverrideTable) {
             const auto it = m_listDefinitions.find(m_overrideListId);
-            if (it != m_listDefinitions.end() && m_overrideNumber > 0)
-                m_document.lists()[m_overrideNumber] = it->second;
+            if (it != m_listDefinitions.end() && m_overrideNumber > 0) {
+                ListDefinition list = it->second;
+                for (const auto &[level, start] : m_overrideStarts)
+                    list.levels[std::size_t(level)].start = start;
+                m_document.lists()[m_overrideNumber] = list;
+            }
         }
         break;
     case Dest::Picture:
@@ -647,6 +653,8 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     if (word == "listoverride" && s.dest == Dest::ListOverrideTable) {
         m_overrideListId = 0;
         m_overrideNumber = 0;
+        m_overrideLevel = -1;
+        m_overrideStarts.clear();
         return begin(Dest::ListOverride);
     }
     if (word == "listname" || word == "levelnumbers")
@@ -1091,6 +1099,14 @@ bool Parser::listWord(const QByteArray &word, int parameter)
     }
     if (dest == Dest::ListOverride && word == "ls") {
         m_overrideNumber = parameter;
+        return true;
+    }
+    if (dest == Dest::ListOverride && word == "lfolevel") {
+        ++m_overrideLevel;
+        return true;
+    }
+    if (dest == Dest::ListOverride && word == "levelstartat" && m_overrideLevel >= 0 && m_overrideLevel < 9) {
+        m_overrideStarts[m_overrideLevel] = parameter;
         return true;
     }
     if (dest == Dest::ListLevel && m_listLevel < 9) {
