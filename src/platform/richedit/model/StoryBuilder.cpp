@@ -134,6 +134,10 @@ void StoryBuilder::fillParagraph(QTextCursor &cursor, const ParagraphContent &pa
         else if (hasText && !paragraph.runs.front().format.isImageFormat())
             cursor.setBlockCharFormat(paragraph.runs.front().format);
     }
+    // Inside an edit block Qt does not lay the paragraph out after every insertion to find
+    // the cursor's x position, which is most of what inserting costs. (One block around a
+    // whole table makes Qt build the table wrong; one paragraph at a time is safe.)
+    cursor.beginEditBlock();
     for (const RunContent &run : paragraph.runs) {
         if (run.kind == RunContent::BookmarkStart)
             m_bookmarkStarts[run.text] = cursor.position();
@@ -144,6 +148,7 @@ void StoryBuilder::fillParagraph(QTextCursor &cursor, const ParagraphContent &pa
         else if (!run.text.isEmpty())
             cursor.insertText(run.text, run.format);
     }
+    cursor.endEditBlock();
 }
 
 void StoryBuilder::addParagraph(const ParagraphContent &paragraph)

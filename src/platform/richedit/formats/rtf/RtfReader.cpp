@@ -37,6 +37,7 @@
 #include <QTextImageFormat>
 
 #include <cctype>
+#include <cstring>
 #include <memory>
 
 namespace richedit {
@@ -51,6 +52,23 @@ enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
     ListLevel, LevelText, ListOverrideTable, ListOverride, FieldInstruction, Picture, BookmarkStart,
     BookmarkEnd, DefaultChar, DefaultParagraph, AnnotationId, AnnotationAuthor, Shape
+};
+
+/// A control word compared with literals by length first, so that most of the many comparisons
+/// a word meets end at once (comparing with a C string measures the string every time).
+class Word {
+public:
+    explicit Word(const QByteArray &bytes) : m_bytes(bytes) {}
+    template <std::size_t N>
+    bool operator==(const char (&literal)[N]) const
+    {
+        return m_bytes.size() == qsizetype(N - 1) && std::memcmp(m_bytes.constData(), literal, N - 1) == 0;
+    }
+    bool equals(const char *text) const { return m_bytes == text; }
+    const QByteArray &bytes() const { return m_bytes; }
+
+private:
+    const QByteArray &m_bytes;
 };
 
 struct ParagraphState {
@@ -247,13 +265,13 @@ private:
     void appendText(const QString &text);
     void appendToDestination(const QString &text);
 
-    bool destinationWord(const QByteArray &word, int parameter, bool ignorable);
-    bool characterWord(const QByteArray &word, int parameter, bool hasParameter);
-    bool paragraphWord(const QByteArray &word, int parameter, bool hasParameter);
-    bool sectionWord(const QByteArray &word, int parameter, bool hasParameter);
-    bool tableWord(const QByteArray &word, int parameter);
-    bool listWord(const QByteArray &word, int parameter);
-    bool borderWord(const QByteArray &word, int parameter);
+    bool destinationWord(const Word &word, int parameter, bool ignorable);
+    bool characterWord(const Word &word, int parameter, bool hasParameter);
+    bool paragraphWord(const Word &word, int parameter, bool hasParameter);
+    bool sectionWord(const Word &word, int parameter, bool hasParameter);
+    bool tableWord(const Word &word, int parameter);
+    bool listWord(const Word &word, int parameter);
+    bool borderWord(const Word &word, int parameter);
 
     QColor color(int index) const;
     void unicodeCharacter(int value);
@@ -603,7 +621,7 @@ void Parser::groupEnd()
         finishContext(ending.context, ending.para.format);
 }
 
-bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorable)
+bool Parser::destinationWord(const Word &word, int parameter, bool ignorable)
 {
     GroupState &s = state();
     const auto begin = [&](Dest dest) {
@@ -675,14 +693,14 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
         return word == "shpinst" || begin(Dest::Skip);
     }
     for (const char *name : noteAndShapeSkipped)
-        if (word == name)
+        if (word.equals(name))
             return begin(Dest::Skip);
     if (word == "atnid" || word == "atnauthor") {
         m_destinationText.clear();
         return begin(word == "atnid" ? Dest::AnnotationId : Dest::AnnotationAuthor);
     }
     for (const char *name : skippedDestinations)
-        if (word == name)
+        if (word.equals(name))
             return begin(Dest::Skip);
     if (s.dest != Dest::Body) {
         if (s.dest == Dest::StyleSheet && (word == "cs" || word == "ts" || word == "ds"))
@@ -712,7 +730,7 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
         return begin(word == "bkmkstart" ? Dest::BookmarkStart : Dest::BookmarkEnd);
     }
     for (const auto &row : headerWords)
-        if (word == row.word) {
+        if (word.equals(row.word)) {
             auto story = std::make_unique<StoryContext>();
             story->builder = std::make_unique<StoryBuilder>(
                 m_document, m_document.ensureHeaderFooter(int(m_sections.size()), row.kind));
@@ -729,7 +747,7 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     if (word == "shp")
         return begin(Dest::Shape);
     for (const char *name : droppedDestinations)
-        if (word == name) {
+        if (word.equals(name)) {
             warnOnce(QStringLiteral("Drawing objects and embedded objects are not supported and were left out."));
             return begin(Dest::Skip);
         }
@@ -739,7 +757,7 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     return false;
 }
 
-bool Parser::characterWord(const QByteArray &word, int parameter, bool hasParameter)
+bool Parser::characterWord(const Word &word, int parameter, bool hasParameter)
 {
     QTextCharFormat &f = state().chr;
     const bool on = !hasParameter || parameter != 0;
@@ -802,7 +820,7 @@ bool Parser::characterWord(const QByteArray &word, int parameter, bool hasParame
             f.setProperty(prop::CharacterStyleId, it->second);
     } else {
         for (const auto &row : underlineWords)
-            if (word == row.word) {
+            if (word.equals(row.word)) {
                 setUnderlineType(f, hasParameter && parameter == 0 ? UnderlineType::None : row.type);
                 return true;
             }
@@ -826,7 +844,7 @@ void Parser::applyLineSpacing(ParagraphState &para)
     }
 }
 
-bool Parser::paragraphWord(const QByteArray &word, int parameter, bool hasParameter)
+bool Parser::paragraphWord(const Word &word, int parameter, bool hasParameter)
 {
     ParagraphState &para = state().para;
     QTextBlockFormat &f = para.format;
@@ -920,7 +938,7 @@ bool Parser::paragraphWord(const QByteArray &word, int parameter, bool hasParame
     return true;
 }
 
-bool Parser::borderWord(const QByteArray &word, int parameter)
+bool Parser::borderWord(const Word &word, int parameter)
 {
     if (!m_border.format)
         return false;
@@ -936,7 +954,7 @@ bool Parser::borderWord(const QByteArray &word, int parameter)
     else {
         bool found = false;
         for (const auto &row : borderStyleWords)
-            if (word == row.word) {
+            if (word.equals(row.word)) {
                 line->style = QLatin1String(row.style);
                 found = true;
             }
@@ -947,7 +965,7 @@ bool Parser::borderWord(const QByteArray &word, int parameter)
     return true;
 }
 
-bool Parser::sectionWord(const QByteArray &word, int parameter, bool hasParameter)
+bool Parser::sectionWord(const Word &word, int parameter, bool hasParameter)
 {
     Section &s = m_section;
     const bool documentLevel = word == "paperw" || word == "paperh" || word == "margl" || word == "margr" ||
@@ -1010,7 +1028,7 @@ void Parser::finishSection()
     m_sections.push_back(section);
 }
 
-bool Parser::tableWord(const QByteArray &word, int parameter)
+bool Parser::tableWord(const Word &word, int parameter)
 {
     StoryContext &story = context();
     CellDefinition &cell = story.pendingCell;
@@ -1078,7 +1096,7 @@ bool Parser::tableWord(const QByteArray &word, int parameter)
     return true;
 }
 
-bool Parser::listWord(const QByteArray &word, int parameter)
+bool Parser::listWord(const Word &word, int parameter)
 {
     const Dest dest = state().dest;
     if (dest == Dest::Body && word == "ls") {
@@ -1133,7 +1151,7 @@ bool Parser::listWord(const QByteArray &word, int parameter)
 void Parser::controlWord(const rtf::Token &token)
 {
     flushBytes();
-    const QByteArray &word = token.word;
+    const Word word(token.word);
     const int p = token.parameter;
     const bool ignorable = m_nextIsIgnorable;
     m_nextIsIgnorable = false;
@@ -1212,7 +1230,7 @@ void Parser::controlWord(const rtf::Token &token)
     if (s.dest == Dest::Picture) {
         if (word == "pngblip" || word == "jpegblip" || word == "emfblip" || word == "wmetafile" ||
             word == "dibitmap" || word == "wbitmap" || word == "macpict")
-            m_picture.kind = word;
+            m_picture.kind = word.bytes();
         else if (word == "picwgoal") m_picture.goalWidth = p;
         else if (word == "pichgoal") m_picture.goalHeight = p;
         else if (word == "picscalex") m_picture.scaleX = p;
@@ -1255,7 +1273,7 @@ void Parser::controlWord(const rtf::Token &token)
         m_sawProtectionLevel = true;
     } else {
         for (const auto &row : symbolWords)
-            if (word == row.word) {
+            if (word.equals(row.word)) {
                 appendText(QString(row.character));
                 return;
             }
