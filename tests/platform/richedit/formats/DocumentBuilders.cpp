@@ -317,6 +317,7 @@ void addPictures(Document &document)
     paragraph.runs.push_back({RunContent::Text, QStringLiteral("A PNG "), {}});
     QTextImageFormat png;
     png.setName(builder.addImage(imageBytes("PNG", Qt::red)));
+    png.setProperty(prop::ImageDescription, QStringLiteral("A red square – “alt” text"));
     png.setWidth(twipsToLayout(1440));
     png.setHeight(twipsToLayout(1080));
     paragraph.runs.push_back({RunContent::Text, QString(), png});
@@ -369,6 +370,10 @@ void addProtection(Document &document)
     Protection protection;
     protection.kind = ProtectionKind::ReadOnly;
     protection.enforced = true;
+    protection.algorithm = QStringLiteral("SHA-512");
+    protection.hash = QStringLiteral("q1w2e3r4t5y6u7i8o9p0AbCdEfGh+/==");
+    protection.salt = QStringLiteral("c2FsdHNhbHRzYWx0c2FsdA==");
+    protection.spinCount = 100000;
     document.setProtection(protection);
     StoryWriter(document.mainStory()).paragraph({{QStringLiteral("Protected")}});
 }

@@ -228,10 +228,11 @@ private:
                 flush();
                 const QTextImageFormat image = f.toImageFormat();
                 const QVariant resource = story->resource(QTextDocument::ImageResource, QUrl(image.name()));
-                lines << indent + QStringLiteral("  image %1x%2 twips, %3 bytes")
+                lines << indent + QStringLiteral("  image %1x%2 twips, %3 bytes, alt=%4")
                                       .arg(layoutToTwipsRounded(image.width()))
                                       .arg(layoutToTwipsRounded(image.height()))
-                                      .arg(resource.toByteArray().size());
+                                      .arg(resource.toByteArray().size())
+                                      .arg(image.stringProperty(prop::ImageDescription));
                 continue;
             }
             QTextCharFormat base = paragraphBase;

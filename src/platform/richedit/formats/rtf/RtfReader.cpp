@@ -14,10 +14,11 @@
 // [-] tables: rows, cells, widths, horizontal and vertical merges, cell shading, cell and table
 //     borders, vertical alignment, table style, row heights (\trrh), header rows (\trhdr); nested
 //     tables are not kept (they are flattened into their outer cell)
-// [-] pictures: PNG and JPEG (\pngblip, \jpegblip); metafiles and bitmaps are dropped with a warning
+// [-] pictures: PNG and JPEG (\pngblip, \jpegblip) with their alternative text (\picprop
+//     wzDescription); metafiles and bitmaps are dropped with a warning
 // [X] fields with their results; HYPERLINK fields become hyperlinks
 // [X] bookmarks
-// [-] protection: \protlevel and \enforceprot; password hashes are not read
+// [X] protection: \protlevel and \enforceprot; the password hash in our own {\*\tavelpassword}
 // [X] footnotes and endnotes (\footnote, \ftnalt), comments (\annotation with \atnid, \atnauthor)
 // [-] text boxes (\shptxt): their paragraphs follow the paragraph that holds them (warning)
 // [-] revisions: read as accepted, \deleted text left out (warning)
@@ -51,7 +52,8 @@ constexpr qsizetype maxTableCells = 1'000'000;
 enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
     ListLevel, LevelText, ListOverrideTable, ListOverride, FieldInstruction, Picture, BookmarkStart,
-    BookmarkEnd, DefaultChar, DefaultParagraph, AnnotationId, AnnotationAuthor, Shape
+    BookmarkEnd, DefaultChar, DefaultParagraph, AnnotationId, AnnotationAuthor, Shape, PictureProperties, PropertyName,
+    PropertyValue, Password
 };
 
 /// A control word compared with literals by length first, so that most of the many comparisons
@@ -157,6 +159,7 @@ struct PictureState {
     QByteArray kind;
     int goalWidth = 0, goalHeight = 0, width = 0, height = 0;
     int scaleX = 100, scaleY = 100;
+    QString description; // wzDescription among the picture's properties
 };
 
 const struct {
@@ -349,6 +352,7 @@ private:
     int m_noteNumbers[3] = {};
     QString m_annotationInitials; // of the comment that follows
     QString m_annotationAuthor;
+    QString m_propertyName; // of the picture property being read
 };
 
 void Parser::warnOnce(const QString &warning)
@@ -595,6 +599,29 @@ void Parser::groupEnd()
         }
         m_destinationText.clear();
         break;
+    case Dest::PropertyName:
+        if (parent.dest != ending.dest)
+            m_propertyName = m_destinationText.trimmed();
+        m_destinationText.clear();
+        break;
+    case Dest::PropertyValue:
+        if (parent.dest != ending.dest && m_propertyName == QLatin1String("wzDescription"))
+            m_picture.description = m_destinationText;
+        m_destinationText.clear();
+        break;
+    case Dest::Password:
+        if (parent.dest != ending.dest) {
+            const QStringList parts = m_destinationText.trimmed().split(QLatin1Char(';'));
+            if (parts.size() == 4) {
+                m_protection.algorithm = parts[0];
+                m_protection.hash = parts[1];
+                m_protection.salt = parts[2];
+                m_protection.spinCount = std::max(parts[3].toInt(), 0);
+                m_sawProtectionLevel = true;
+            }
+        }
+        m_destinationText.clear();
+        break;
     case Dest::AnnotationId:
     case Dest::AnnotationAuthor:
         if (parent.dest != ending.dest) {
@@ -677,6 +704,19 @@ bool Parser::destinationWord(const Word &word, int parameter, bool ignorable)
     }
     if (word == "listname" || word == "levelnumbers")
         return begin(Dest::Skip);
+    if (s.dest == Dest::Picture && word == "picprop")
+        return begin(Dest::PictureProperties);
+    if (s.dest == Dest::PictureProperties) {
+        if (word == "sn" || word == "sv") {
+            m_destinationText.clear();
+            return begin(word == "sn" ? Dest::PropertyName : Dest::PropertyValue);
+        }
+        return word == "sp" || begin(Dest::Skip);
+    }
+    if (word == "tavelpassword" && s.dest == Dest::Body) {
+        m_destinationText.clear();
+        return begin(Dest::Password);
+    }
     if (s.dest == Dest::Shape) {
         if (word == "shptxt") {
             auto box = std::make_unique<StoryContext>();
@@ -1351,6 +1391,9 @@ void Parser::appendToDestination(const QString &text)
     case Dest::StyleIdText:
     case Dest::AnnotationId:
     case Dest::AnnotationAuthor:
+    case Dest::PropertyName:
+    case Dest::PropertyValue:
+    case Dest::Password:
     case Dest::BookmarkStart:
     case Dest::BookmarkEnd: m_destinationText += text; break;
     case Dest::LevelText: m_levelText += text; break;
@@ -1756,6 +1799,8 @@ void Parser::finishPicture()
         (m_picture.goalHeight > 0 ? m_picture.goalHeight : image.height() * 15) * m_picture.scaleY / 100;
     format.setWidth(twipsToLayout(width));
     format.setHeight(twipsToLayout(height));
+    if (!m_picture.description.isEmpty())
+        format.setProperty(prop::ImageDescription, m_picture.description);
     story.paragraph.runs.push_back({RunContent::Text, QString(), format});
 }
 

@@ -769,6 +769,12 @@ void Generator::picture(const QTextImageFormat &format, const QTextDocument *sto
     word("pich", image.height());
     word("picwgoal", width);
     word("pichgoal", height);
+    const QString description = format.stringProperty(prop::ImageDescription);
+    if (!description.isEmpty()) {
+        m_out += "{\\*\\picprop{\\sp{\\sn wzDescription}{\\sv ";
+        text(description);
+        m_out += "}}}";
+    }
     m_out += '\n';
     const QByteArray hex = bytes.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) {
@@ -912,6 +918,15 @@ QByteArray Generator::write()
         const int levels[] = {0, 3, 1, 0, 2};
         word("protlevel", levels[int(protection.kind)]);
         word("enforceprot", protection.enforced ? 1 : 0);
+        if (!protection.hash.isEmpty()) {
+            // RTF has no place for a modern password hash; our own ignorable group keeps it, so
+            // that the document stays protected by the same password when read back.
+            m_out += "{\\*\\tavelpassword ";
+            text(QStringList{protection.algorithm, protection.hash, protection.salt,
+                             QString::number(protection.spinCount)}
+                     .join(QLatin1Char(';')));
+            m_out += '}';
+        }
     }
     m_out += '\n';
     m_section = 0;
