@@ -119,6 +119,20 @@ void Document::setBookmark(const QString &name, int start, int end)
     m_bookmarks.push_back({name, cursor});
 }
 
+void Document::setStoryBookmark(QTextDocument *story, const QString &name, int start, int end)
+{
+    QTextCursor cursor(story);
+    const int last = story->characterCount() - 1;
+    cursor.setPosition(std::clamp(start, 0, last));
+    cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
+    for (Bookmark &bookmark : m_storyBookmarks)
+        if (bookmark.name == name && bookmark.range.document() == story) {
+            bookmark.range = cursor;
+            return;
+        }
+    m_storyBookmarks.push_back({name, cursor});
+}
+
 bool Document::removeBookmark(const QString &name)
 {
     const auto found = std::find_if(m_bookmarks.begin(), m_bookmarks.end(),

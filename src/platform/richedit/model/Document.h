@@ -70,6 +70,11 @@ public:
     void setBookmark(const QString &name, int start, int end);
     /// Removes the bookmark of that name; the text stays. False when there is none.
     bool removeBookmark(const QString &name);
+    /// Bookmarks in headers, footers and notes (each range's cursor is on its own story); they
+    /// are kept apart so that bookmarks() is always the main story's.
+    const std::vector<Bookmark> &storyBookmarks() const { return m_storyBookmarks; }
+    /// Adds a bookmark over [start, end) of a header, footer or note story of this document.
+    void setStoryBookmark(QTextDocument *story, const QString &name, int start, int end);
 
     /// Footnotes, endnotes and comments by id (> 0), in the order they were added.
     const std::map<int, Note> &notes() const { return m_notes; }
@@ -93,6 +98,7 @@ private:
     std::map<std::pair<int, int>, QTextDocument *> m_headerFooters;
     bool m_evenAndOddHeaders = false;
     std::vector<Bookmark> m_bookmarks;
+    std::vector<Bookmark> m_storyBookmarks;
     Protection m_protection;
     std::map<int, Note> m_notes;
 };

@@ -208,11 +208,14 @@ void StoryBuilder::finish()
         m_story->setUndoRedoEnabled(m_undoWasEnabled);
         m_editing = false;
     }
-    if (m_story != m_document.mainStory())
-        return;
+    const bool main = m_story == m_document.mainStory();
     for (const auto &[name, start] : m_bookmarkStarts) {
-        const auto end = m_bookmarkEnds.find(name);
-        m_document.setBookmark(name, start, end == m_bookmarkEnds.end() ? start : std::max(start, end->second));
+        const auto found = m_bookmarkEnds.find(name);
+        const int end = found == m_bookmarkEnds.end() ? start : std::max(start, found->second);
+        if (main)
+            m_document.setBookmark(name, start, end);
+        else
+            m_document.setStoryBookmark(m_story, name, start, end);
     }
 }
 

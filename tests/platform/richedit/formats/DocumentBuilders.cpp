@@ -425,6 +425,7 @@ void addSectionsAndHeaders(Document &document)
     write(0, HeaderFooterKind::FooterEven, QStringLiteral("Even footer "));
     write(0, HeaderFooterKind::FooterFirst, QStringLiteral("First footer "));
     write(2, HeaderFooterKind::HeaderOdd, QStringLiteral("Third section header "));
+    document.setStoryBookmark(document.headerFooter(0, HeaderFooterKind::FooterOdd), QStringLiteral("InFooter"), 4, 10);
 }
 
 void addNotes(Document &document)

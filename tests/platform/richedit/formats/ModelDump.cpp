@@ -308,6 +308,18 @@ QString dumpModel(const Document &document)
     for (const Bookmark &b : document.bookmarks())
         bookmarks.push_back({b.name, QStringLiteral("bookmark %1 %2-%3")
                                          .arg(b.name).arg(b.range.selectionStart()).arg(b.range.selectionEnd())});
+    for (const Bookmark &b : document.storyBookmarks()) {
+        QString story = QStringLiteral("?");
+        for (std::size_t i = 0; i < document.sections().size(); ++i)
+            for (int kind = 0; kind < headerFooterKindCount; ++kind)
+                if (document.headerFooter(int(i), HeaderFooterKind(kind)) == b.range.document())
+                    story = QStringLiteral("section %1 story %2").arg(i).arg(kind);
+        for (const auto &[id, note] : document.notes())
+            if (note.story == b.range.document())
+                story = QStringLiteral("note %1").arg(id);
+        bookmarks.push_back({b.name, QStringLiteral("bookmark %1 in %2 %3-%4")
+                                         .arg(b.name, story).arg(b.range.selectionStart()).arg(b.range.selectionEnd())});
+    }
     std::sort(bookmarks.begin(), bookmarks.end());
     for (const auto &[name, line] : bookmarks)
         lines << line;

@@ -215,8 +215,10 @@ private:
     std::vector<Part> m_parts;
     Relationships m_documentRelationships;
     std::vector<QByteArray> m_headerOverrides;
+    // Bookmark starts and ends by position in the story being written; the others wait by story.
     std::map<int, QStringList> m_bookmarkStarts;
     std::map<int, QStringList> m_bookmarkEnds;
+    std::map<const QTextDocument *, std::pair<std::map<int, QStringList>, std::map<int, QStringList>>> m_storyMarks;
     std::map<QString, int> m_bookmarkIds;
     int m_imageCount = 0;
     int m_drawingId = 0;
@@ -640,7 +642,12 @@ void Generator::sectionProperties(pugi::xml_node parent, int index)
 
 void Generator::story(pugi::xml_node container, const StoryContext &context)
 {
+    auto &[starts, ends] = m_storyMarks[context.story];
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
     frame(container, context.story->rootFrame(), context);
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
 }
 
 void Generator::frame(pugi::xml_node container, QTextFrame *frame, const StoryContext &context)
@@ -691,8 +698,7 @@ void Generator::paragraph(pugi::xml_node container, const QTextBlock &block, con
 
 void Generator::bookmarks(pugi::xml_node parent, int position, const StoryContext &context)
 {
-    if (!context.main)
-        return;
+    Q_UNUSED(context)
     if (const auto it = m_bookmarkEnds.find(position); it != m_bookmarkEnds.end()) {
         for (const QString &name : it->second) {
             pugi::xml_node node = parent.append_child("w:bookmarkEnd");
@@ -1073,10 +1079,12 @@ void Generator::table(pugi::xml_node container, QTextTable *table, const StoryCo
 
 QByteArray Generator::write()
 {
-    for (const Bookmark &bookmark : m_document.bookmarks()) {
-        m_bookmarkStarts[bookmark.range.selectionStart()] << bookmark.name;
-        m_bookmarkEnds[bookmark.range.selectionEnd()] << bookmark.name;
-    }
+    for (const auto *list : {&m_document.bookmarks(), &m_document.storyBookmarks()})
+        for (const Bookmark &bookmark : *list) {
+            auto &[starts, ends] = m_storyMarks[bookmark.range.document()];
+            starts[bookmark.range.selectionStart()] << bookmark.name;
+            ends[bookmark.range.selectionEnd()] << bookmark.name;
+        }
     m_documentRelationships.add("styles", "styles.xml");
     m_documentRelationships.add("settings", "settings.xml");
     styles();

@@ -100,8 +100,10 @@ private:
     QTextCharFormat m_baseChar;
     QTextBlockFormat m_baseBlock;
     QTextCharFormat m_paragraphChar; // the defaults with the current paragraph's style
+    // Bookmark starts and ends by position in the story being written; the others wait by story.
     std::map<int, QStringList> m_bookmarkStarts;
     std::map<int, QStringList> m_bookmarkEnds;
+    std::map<const QTextDocument *, std::pair<std::map<int, QStringList>, std::map<int, QStringList>>> m_storyMarks;
     const QTextDocument *m_story = nullptr;
     int m_section = 0;
     std::set<int> m_notesReferred;
@@ -542,7 +544,13 @@ void Generator::story(const QTextDocument *story, bool mainStory)
 {
     const QTextDocument *saved = m_story;
     m_story = story;
+    // A note is written inside the main story's paragraph: the main story's marks wait meanwhile.
+    auto &[starts, ends] = m_storyMarks[story];
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
     frame(story->rootFrame(), false, mainStory);
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
     m_story = saved;
 }
 
@@ -641,7 +649,7 @@ void Generator::runs(const QTextBlock &block, bool mainStory)
         run(fragment.text(), format, fragment.position(), mainStory);
     }
     close();
-    if (mainStory) {
+    {
         const int end = block.position() + block.length() - 1;
         for (const auto *marks : {&m_bookmarkStarts, &m_bookmarkEnds}) {
             const auto it = marks->find(end);
@@ -662,8 +670,6 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
 {
     int from = 0;
     const auto marks = [&](int position) {
-        if (!mainStory)
-            return;
         if (const auto it = m_bookmarkStarts.find(position); it != m_bookmarkStarts.end()) {
             for (const QString &name : it->second) {
                 m_out += "{\\*\\bkmkstart ";
@@ -700,7 +706,7 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
         m_out += '}';
         from = to;
     };
-    const bool anyMarks = mainStory && (!m_bookmarkStarts.empty() || !m_bookmarkEnds.empty());
+    const bool anyMarks = !m_bookmarkStarts.empty() || !m_bookmarkEnds.empty();
     for (int i = 0; anyMarks && i < value.size(); ++i)
         if (m_bookmarkStarts.count(start + i) || m_bookmarkEnds.count(start + i)) {
             piece(i);
@@ -889,10 +895,12 @@ QByteArray Generator::write()
     for (int i = 0; i < int(m_document.sections().size()); ++i)
         for (int kind = 0; kind < headerFooterKindCount; ++kind)
             collectStory(m_document.headerFooter(i, HeaderFooterKind(kind)));
-    for (const Bookmark &bookmark : m_document.bookmarks()) {
-        m_bookmarkStarts[bookmark.range.selectionStart()] << bookmark.name;
-        m_bookmarkEnds[bookmark.range.selectionEnd()] << bookmark.name;
-    }
+    for (const auto *list : {&m_document.bookmarks(), &m_document.storyBookmarks()})
+        for (const Bookmark &bookmark : *list) {
+            auto &[starts, ends] = m_storyMarks[bookmark.range.document()];
+            starts[bookmark.range.selectionStart()] << bookmark.name;
+            ends[bookmark.range.selectionEnd()] << bookmark.name;
+        }
 
     m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
     fontTable();
