@@ -25,6 +25,14 @@ cat > "$out/rtf/features.rtf" <<'RTF'
 \sectd\lndscpsxn\pgwsxn16838\pghsxn11906\cols2\linemod5 Landscape\par
 }
 RTF
+cat > "$out/rtf/notes.rtf" <<'RTF'
+{\rtf1\ansi Text{\super\chftn}{\footnote\pard\plain{\super\chftn} A {\b note}.\par Second.\par} and
+{\*\atnid AB}{\*\atnauthor Alice}\chatn{\*\annotation{\*\atnref 1}\pard\plain Remark}{\footnote\ftnalt\pard End.}
+ keep {\deleted gone }{\revised added}\page after{\shp{\*\shpinst{\sp{\sn fillColor}{\sv 255}}{\shptxt \pard boxed\par}}}\par
+\trowd\trhdr\trrh-400\cellx2000\cellx4000\pard\intbl {\*\bkmkstart b}A{\*\bkmkend b}\cell B\cell\row
+{\*\shppict{\pict\pngblip\picw1\pich1{\*\picprop{\sp{\sn wzDescription}{\sv alt}}}89504e47}}\par
+{\footer\pard {\*\bkmkstart f}Foot{\*\bkmkend f}\par}}
+RTF
 printf '{\\rtf1 plain}' > "$out/rtf/plain.rtf"
 printf '{\\rtf1\\ansi\\ansicpg932 \\u12354?\\'"'"'82\\'"'"'a0}' > "$out/rtf/dbcs.rtf"
 for f in "$out"/rtf/*.rtf; do

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -50,5 +51,9 @@ int main(int argc, char *argv[])
     } catch (const std::exception &error) {
         return fail(QString::fromUtf8(error.what()));
     }
-    return 0;
+    // The output file is complete and closed. Tearing down Qt's font database and the
+    // document costs a tenth of a large conversion and changes nothing the user sees.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
 }

@@ -57,6 +57,54 @@ QTextDocument *Document::ensureHeaderFooter(int sectionIndex, HeaderFooterKind k
     return story;
 }
 
+QString noteMark(NoteKind kind, int number, const QString &initials)
+{
+    switch (kind) {
+    case NoteKind::Footnote: return QString::number(number);
+    case NoteKind::Endnote: {
+        static const struct {
+            int value;
+            const char *digits;
+        } roman[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+                     {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},   {4, "iv"},  {1, "i"}};
+        if (number <= 0 || number >= 4000)
+            return QString::number(number);
+        QString text;
+        for (const auto &row : roman)
+            for (; number >= row.value; number -= row.value)
+                text += QLatin1String(row.digits);
+        return text;
+    }
+    case NoteKind::Comment: return QStringLiteral("[%1%2]").arg(initials).arg(number);
+    }
+    return QString::number(number);
+}
+
+int Document::addNote(NoteKind kind, const QString &mark)
+{
+    const int id = m_notes.empty() ? 1 : m_notes.rbegin()->first + 1;
+    Note note;
+    note.kind = kind;
+    note.mark = mark;
+    note.story = new QTextDocument(this);
+    note.story->setDefaultFont(m_mainStory->defaultFont());
+    note.story->setDocumentMargin(0);
+    m_notes.emplace(id, note);
+    return id;
+}
+
+Note *Document::note(int id)
+{
+    const auto it = m_notes.find(id);
+    return it == m_notes.end() ? nullptr : &it->second;
+}
+
+const Note *Document::note(int id) const
+{
+    const auto it = m_notes.find(id);
+    return it == m_notes.end() ? nullptr : &it->second;
+}
+
 void Document::setBookmark(const QString &name, int start, int end)
 {
     QTextCursor cursor(m_mainStory);
@@ -69,6 +117,20 @@ void Document::setBookmark(const QString &name, int start, int end)
             return;
         }
     m_bookmarks.push_back({name, cursor});
+}
+
+void Document::setStoryBookmark(QTextDocument *story, const QString &name, int start, int end)
+{
+    QTextCursor cursor(story);
+    const int last = story->characterCount() - 1;
+    cursor.setPosition(std::clamp(start, 0, last));
+    cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
+    for (Bookmark &bookmark : m_storyBookmarks)
+        if (bookmark.name == name && bookmark.range.document() == story) {
+            bookmark.range = cursor;
+            return;
+        }
+    m_storyBookmarks.push_back({name, cursor});
 }
 
 bool Document::removeBookmark(const QString &name)

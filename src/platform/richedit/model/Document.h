@@ -2,6 +2,7 @@
 
 #include "HeaderFooter.h"
 #include "Lists.h"
+#include "Notes.h"
 #include "Protection.h"
 #include "Section.h"
 #include "Styles.h"
@@ -69,6 +70,19 @@ public:
     void setBookmark(const QString &name, int start, int end);
     /// Removes the bookmark of that name; the text stays. False when there is none.
     bool removeBookmark(const QString &name);
+    /// Bookmarks in headers, footers and notes (each range's cursor is on its own story); they
+    /// are kept apart so that bookmarks() is always the main story's.
+    const std::vector<Bookmark> &storyBookmarks() const { return m_storyBookmarks; }
+    /// Adds a bookmark over [start, end) of a header, footer or note story of this document.
+    void setStoryBookmark(QTextDocument *story, const QString &name, int start, int end);
+
+    /// Footnotes, endnotes and comments by id (> 0), in the order they were added.
+    const std::map<int, Note> &notes() const { return m_notes; }
+    /// A new note of that kind with an empty story (the main story's default font); returns its id.
+    int addNote(NoteKind kind, const QString &mark);
+    /// The note of that id, or null.
+    Note *note(int id);
+    const Note *note(int id) const;
 
     const Protection &protection() const { return m_protection; }
     void setProtection(const Protection &protection) { m_protection = protection; }
@@ -84,7 +98,9 @@ private:
     std::map<std::pair<int, int>, QTextDocument *> m_headerFooters;
     bool m_evenAndOddHeaders = false;
     std::vector<Bookmark> m_bookmarks;
+    std::vector<Bookmark> m_storyBookmarks;
     Protection m_protection;
+    std::map<int, Note> m_notes;
 };
 
 /// The font a new document starts with: Times New Roman, 12 points.

@@ -27,6 +27,7 @@ enum : int {
     CharacterStyleId,                               // QString, id of a character style
     FieldId,                                        // int > 0: the text is the result of that field
     FieldInstruction,                               // QString, the field's instruction ("PAGE", "SEQ Figure")
+    NoteReference,                                  // int > 0: the text is the mark of that note (Document::notes)
 
     // Block formats (QTextBlockFormat)
     ParagraphStyleId = QTextFormat::UserProperty + 100, // QString, id of a paragraph style
@@ -53,6 +54,7 @@ enum : int {
     TableBorderRight,
     TableBorderInsideH, // table format only
     TableBorderInsideV, // table format only
+    TableRowHeights,    // QVariantList of int twips per row: > 0 at least, < 0 exactly, 0 automatic
 
     // Image formats (QTextImageFormat)
     ImageDescription = QTextFormat::UserProperty + 400, // QString, alternative text

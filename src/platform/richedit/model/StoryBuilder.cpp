@@ -7,6 +7,8 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace richedit {
 
 QTextListFormat listFormatFor(const Document &document, int listId, int level)
@@ -40,6 +42,47 @@ QTextListFormat listFormatFor(const Document &document, int listId, int level)
         }
     }
     return format;
+}
+
+bool splitAtPageBreaks(ParagraphContent &paragraph, std::vector<ParagraphContent> &pieces)
+{
+    const auto isBreak = [](const RunContent &run) { return run.kind == RunContent::PageBreak; };
+    if (std::none_of(paragraph.runs.begin(), paragraph.runs.end(), isBreak)) {
+        pieces.push_back(std::move(paragraph));
+        return false;
+    }
+    const auto hasText = [](const ParagraphContent &piece) {
+        return std::any_of(piece.runs.begin(), piece.runs.end(), [](const RunContent &run) {
+            return run.kind == RunContent::Text && (!run.text.isEmpty() || run.format.isImageFormat());
+        });
+    };
+    ParagraphContent piece = paragraph;
+    piece.runs.clear();
+    bool breakPending = false;
+    for (RunContent &run : paragraph.runs) {
+        if (!isBreak(run)) {
+            piece.runs.push_back(std::move(run));
+            continue;
+        }
+        if (!hasText(piece) && pieces.empty()) {
+            piece.format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            continue;
+        }
+        pieces.push_back(std::move(piece));
+        piece = ParagraphContent{};
+        piece.format = paragraph.format;
+        piece.format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        piece.markFormat = paragraph.markFormat;
+        breakPending = true;
+    }
+    if (breakPending && !hasText(piece) && !pieces.empty()) {
+        // Bookmarks at the very end stay with the text before the break.
+        for (RunContent &run : piece.runs)
+            pieces.back().runs.push_back(std::move(run));
+        return true;
+    }
+    pieces.push_back(std::move(piece));
+    return false;
 }
 
 StoryBuilder::StoryBuilder(Document &document, QTextDocument *story)
@@ -91,6 +134,10 @@ void StoryBuilder::fillParagraph(QTextCursor &cursor, const ParagraphContent &pa
         else if (hasText && !paragraph.runs.front().format.isImageFormat())
             cursor.setBlockCharFormat(paragraph.runs.front().format);
     }
+    // Inside an edit block Qt does not lay the paragraph out after every insertion to find
+    // the cursor's x position, which is most of what inserting costs. (One block around a
+    // whole table makes Qt build the table wrong; one paragraph at a time is safe.)
+    cursor.beginEditBlock();
     for (const RunContent &run : paragraph.runs) {
         if (run.kind == RunContent::BookmarkStart)
             m_bookmarkStarts[run.text] = cursor.position();
@@ -101,6 +148,7 @@ void StoryBuilder::fillParagraph(QTextCursor &cursor, const ParagraphContent &pa
         else if (!run.text.isEmpty())
             cursor.insertText(run.text, run.format);
     }
+    cursor.endEditBlock();
 }
 
 void StoryBuilder::addParagraph(const ParagraphContent &paragraph)
@@ -160,11 +208,14 @@ void StoryBuilder::finish()
         m_story->setUndoRedoEnabled(m_undoWasEnabled);
         m_editing = false;
     }
-    if (m_story != m_document.mainStory())
-        return;
+    const bool main = m_story == m_document.mainStory();
     for (const auto &[name, start] : m_bookmarkStarts) {
-        const auto end = m_bookmarkEnds.find(name);
-        m_document.setBookmark(name, start, end == m_bookmarkEnds.end() ? start : std::max(start, end->second));
+        const auto found = m_bookmarkEnds.find(name);
+        const int end = found == m_bookmarkEnds.end() ? start : std::max(start, found->second);
+        if (main)
+            m_document.setBookmark(name, start, end);
+        else
+            m_document.setStoryBookmark(m_story, name, start, end);
     }
 }
 

@@ -18,7 +18,8 @@ class Document;
 /// A run of text with one format. An image is a run whose format is a QTextImageFormat and
 /// whose text is empty.
 struct RunContent {
-    enum Kind { Text, BookmarkStart, BookmarkEnd } kind = Text; // a bookmark's name is its text
+    // A bookmark's name is its text. A page break only lives here until splitAtPageBreaks.
+    enum Kind { Text, BookmarkStart, BookmarkEnd, PageBreak } kind = Text;
     QString text;
     QTextCharFormat format;
 };
@@ -45,6 +46,12 @@ struct TableContent {
     std::vector<std::vector<CellContent>> rows;
 };
 
+/// Splits a paragraph at its page breaks into `pieces`, each after a break starting a page (the
+/// model breaks pages before paragraphs only). A break before any text breaks before the
+/// paragraph itself; one after all the text is not kept as an empty piece: the result is then
+/// true and the caller breaks before the paragraph that follows.
+bool splitAtPageBreaks(ParagraphContent &paragraph, std::vector<ParagraphContent> &pieces);
+
 /// Appends paragraphs and tables to a story: what both readers need from Qt's cursor
 /// (first block reuse, the block Qt keeps after a table, lists shared across the story).
 class StoryBuilder {
@@ -54,6 +61,7 @@ public:
     StoryBuilder(const StoryBuilder &) = delete;
     StoryBuilder &operator=(const StoryBuilder &) = delete;
 
+    QTextDocument *story() const { return m_story; }
     void addParagraph(const ParagraphContent &paragraph);
     void addTable(const TableContent &table);
     /// Merges a property into the last paragraph added (false when there is none).

@@ -268,6 +268,8 @@ void addTables(Document &document)
                                             QTextLength(QTextLength::FixedLength, twipsToLayout(3000)),
                                             QTextLength(QTextLength::FixedLength, twipsToLayout(1500))});
     table.rows.assign(3, std::vector<CellContent>(3));
+    table.format.setHeaderRowCount(1);
+    table.format.setProperty(prop::TableRowHeights, QVariantList{567, -850, 0}); // at least, exactly, auto
     const auto text = [](const char *value) {
         ParagraphContent paragraph;
         paragraph.runs.push_back({RunContent::Text, QString::fromUtf8(value), {}});
@@ -315,6 +317,7 @@ void addPictures(Document &document)
     paragraph.runs.push_back({RunContent::Text, QStringLiteral("A PNG "), {}});
     QTextImageFormat png;
     png.setName(builder.addImage(imageBytes("PNG", Qt::red)));
+    png.setProperty(prop::ImageDescription, QStringLiteral("A red square – “alt” text"));
     png.setWidth(twipsToLayout(1440));
     png.setHeight(twipsToLayout(1080));
     paragraph.runs.push_back({RunContent::Text, QString(), png});
@@ -367,6 +370,10 @@ void addProtection(Document &document)
     Protection protection;
     protection.kind = ProtectionKind::ReadOnly;
     protection.enforced = true;
+    protection.algorithm = QStringLiteral("SHA-512");
+    protection.hash = QStringLiteral("q1w2e3r4t5y6u7i8o9p0AbCdEfGh+/==");
+    protection.salt = QStringLiteral("c2FsdHNhbHRzYWx0c2FsdA==");
+    protection.spinCount = 100000;
     document.setProtection(protection);
     StoryWriter(document.mainStory()).paragraph({{QStringLiteral("Protected")}});
 }
@@ -418,6 +425,41 @@ void addSectionsAndHeaders(Document &document)
     write(0, HeaderFooterKind::FooterEven, QStringLiteral("Even footer "));
     write(0, HeaderFooterKind::FooterFirst, QStringLiteral("First footer "));
     write(2, HeaderFooterKind::HeaderOdd, QStringLiteral("Third section header "));
+    document.setStoryBookmark(document.headerFooter(0, HeaderFooterKind::FooterOdd), QStringLiteral("InFooter"), 4, 10);
+}
+
+void addNotes(Document &document)
+{
+    // Notes are added in the order they are referred to, as readers number them.
+    const int footnote = document.addNote(NoteKind::Footnote, QStringLiteral("1"));
+    const int endnote = document.addNote(NoteKind::Endnote, QStringLiteral("i"));
+    const int comment = document.addNote(NoteKind::Comment, QStringLiteral("[AB1]"));
+    Note *remark = document.note(comment);
+    remark->author = QStringLiteral("Alice Brown");
+    remark->initials = QStringLiteral("AB");
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    StoryWriter(document.note(footnote)->story)
+        .paragraph({{QStringLiteral("A footnote with "), {}}, {QStringLiteral("bold"), bold}, {QStringLiteral(" text.")}})
+        .paragraph({{QStringLiteral("Its second paragraph.")}});
+    StoryWriter(document.note(endnote)->story).paragraph({{QStringLiteral("An endnote.")}});
+    StoryWriter(remark->story).paragraph({{QStringLiteral("A comment: “check this”.")}});
+
+    const auto reference = [](int id, bool raised) {
+        QTextCharFormat format;
+        format.setProperty(prop::NoteReference, id);
+        if (raised)
+            format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        return format;
+    };
+    StoryWriter(document.mainStory())
+        .paragraph({{QStringLiteral("Text with a footnote")},
+                    {QStringLiteral("1"), reference(footnote, true)},
+                    {QStringLiteral(", an endnote")},
+                    {QStringLiteral("i"), reference(endnote, true)},
+                    {QStringLiteral(" and a comment")},
+                    {QStringLiteral("[AB1]"), reference(comment, false)},
+                    {QStringLiteral(".")}});
 }
 
 std::unique_ptr<Document> build(void (*add)(Document &))
@@ -443,6 +485,7 @@ const std::vector<FeatureBuilder> &featureBuilders()
         {"Protection", [] { return build(addProtection); }},
         {"Unicode", [] { return build(addUnicode); }},
         {"SectionsAndHeaders", [] { return build(addSectionsAndHeaders); }},
+        {"Notes", [] { return build(addNotes); }},
     };
     return builders;
 }
@@ -451,7 +494,7 @@ std::unique_ptr<Document> buildEverything()
 {
     auto document = std::make_unique<Document>();
     for (auto add : {addStyles, addCharacterFormats, addParagraphFormats, addLists, addTables, addPictures, addFields,
-                     addBookmarks, addProtection, addUnicode, addSectionsAndHeaders})
+                     addBookmarks, addProtection, addUnicode, addNotes, addSectionsAndHeaders})
         add(*document);
     return document;
 }

@@ -5,6 +5,7 @@
 #include "platform/richedit/formats/Formats.h"
 
 #include <QProcess>
+#include <QTextBlock>
 #include <QRegularExpression>
 #include <QTextFrame>
 #include <QTextTable>
@@ -184,6 +185,54 @@ TEST(OtherWordProcessors, DocumentsWrittenByLibreOfficeOpen)
         for (QTextFrame::iterator it = document->mainStory()->rootFrame()->begin(); !it.atEnd(); ++it)
             hasTable = hasTable || qobject_cast<QTextTable *>(it.currentFrame());
         EXPECT_TRUE(hasTable);
+    }
+}
+
+// Footnotes, endnotes, comments, tracked changes, a text box, header rows, a table in a cell
+// and a paragraph that starts a page, as LibreOffice writes them in .docx and .rtf from a
+// hand-written OpenDocument source.
+TEST(OtherWordProcessors, NotesChangesTextBoxesAndTablesWrittenByLibreOfficeComeThrough)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (LibreOffice) is not installed; install libreoffice-writer-nogui to run this check.";
+    TempDir dir;
+    const QString source = QStringLiteral(TAVEL_FIXTURES "/features.fodt");
+    for (const auto &[extension, format] : {std::pair{"docx", DocumentFormat::OpenXml}, std::pair{"rtf", DocumentFormat::Rtf}}) {
+        SCOPED_TRACE(extension);
+        QProcess process;
+        process.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QLatin1String(extension),
+                                QStringLiteral("--outdir"), dir.path(QStringLiteral("lo")), source});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        ReadReport report;
+        const auto document =
+            readDocument(dir.path(QStringLiteral("lo/features.") + QLatin1String(extension)), format, &report);
+        const QString text = document->plainText();
+        for (const char *expected : {"Footnote here", "Commented", "Kept and inserted text.", "Anchor", "Boxed text.",
+                                     "Head A", "Outer cell", "Inner 1", "Inner 2", "After the break."})
+            EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << " in\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("removed words")));
+
+        QStringList notes;
+        for (const auto &[id, note] : document->notes())
+            notes << QStringLiteral("%1 %2 %3").arg(int(note.kind)).arg(note.author, note.story->toPlainText().trimmed());
+        EXPECT_EQ(notes.join(QLatin1Char('|')).toStdString(),
+                  "0  The footnote text.|1  The endnote text.|2 Alice Brown The comment text.");
+
+        QTextTable *table = nullptr;
+        for (QTextFrame::iterator it = document->mainStory()->rootFrame()->begin(); !it.atEnd() && !table; ++it)
+            table = qobject_cast<QTextTable *>(it.currentFrame());
+        ASSERT_TRUE(table);
+        // LibreOffice 7.4 marks header rows in .docx only (no \\trhdr in its .rtf).
+        EXPECT_EQ(table->format().headerRowCount(), format == DocumentFormat::OpenXml ? 1 : 0);
+
+        QTextBlock last = document->mainStory()->lastBlock();
+        while (last.isValid() && last.text().isEmpty())
+            last = last.previous();
+        EXPECT_EQ(last.text(), QStringLiteral("After the break."));
+        EXPECT_TRUE(last.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+        EXPECT_TRUE(report.warnings.join(QLatin1Char(' ')).contains(QLatin1String("Text boxes")))
+            << report.warnings.join(QLatin1Char('\n')).toStdString();
     }
 }
 

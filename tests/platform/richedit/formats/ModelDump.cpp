@@ -71,6 +71,8 @@ QString describeChar(const QTextCharFormat &format, const QTextCharFormat &base,
         out << QStringLiteral("cstyle=") + format.stringProperty(prop::CharacterStyleId);
         out << QStringLiteral("field=") + format.stringProperty(prop::FieldInstruction);
         out << QStringLiteral("href=") + (format.isAnchor() ? format.anchorHref() : QString());
+        if (format.hasProperty(prop::NoteReference))
+            out << QStringLiteral("note=%1").arg(format.intProperty(prop::NoteReference));
     }
     return out.join(QLatin1Char(' '));
 }
@@ -166,6 +168,12 @@ private:
         QStringList borders;
         for (int p = prop::TableBorderTop; p <= prop::TableBorderInsideV; ++p)
             borders << border(tableFormat, p);
+        QStringList heights;
+        for (const QVariant &height : tableFormat.property(prop::TableRowHeights).toList())
+            heights << QString::number(height.toInt());
+        lines << indent + QStringLiteral("  header rows %1 heights %2")
+                              .arg(tableFormat.headerRowCount())
+                              .arg(heights.join(QLatin1Char(',')));
         lines << indent + QStringLiteral("table %1x%2 widths %3 style=%4 borders=%5")
                               .arg(table->rows())
                               .arg(table->columns())
@@ -220,10 +228,11 @@ private:
                 flush();
                 const QTextImageFormat image = f.toImageFormat();
                 const QVariant resource = story->resource(QTextDocument::ImageResource, QUrl(image.name()));
-                lines << indent + QStringLiteral("  image %1x%2 twips, %3 bytes")
+                lines << indent + QStringLiteral("  image %1x%2 twips, %3 bytes, alt=%4")
                                       .arg(layoutToTwipsRounded(image.width()))
                                       .arg(layoutToTwipsRounded(image.height()))
-                                      .arg(resource.toByteArray().size());
+                                      .arg(resource.toByteArray().size())
+                                      .arg(image.stringProperty(prop::ImageDescription));
                 continue;
             }
             QTextCharFormat base = paragraphBase;
@@ -299,9 +308,26 @@ QString dumpModel(const Document &document)
     for (const Bookmark &b : document.bookmarks())
         bookmarks.push_back({b.name, QStringLiteral("bookmark %1 %2-%3")
                                          .arg(b.name).arg(b.range.selectionStart()).arg(b.range.selectionEnd())});
+    for (const Bookmark &b : document.storyBookmarks()) {
+        QString story = QStringLiteral("?");
+        for (std::size_t i = 0; i < document.sections().size(); ++i)
+            for (int kind = 0; kind < headerFooterKindCount; ++kind)
+                if (document.headerFooter(int(i), HeaderFooterKind(kind)) == b.range.document())
+                    story = QStringLiteral("section %1 story %2").arg(i).arg(kind);
+        for (const auto &[id, note] : document.notes())
+            if (note.story == b.range.document())
+                story = QStringLiteral("note %1").arg(id);
+        bookmarks.push_back({b.name, QStringLiteral("bookmark %1 in %2 %3-%4")
+                                         .arg(b.name, story).arg(b.range.selectionStart()).arg(b.range.selectionEnd())});
+    }
     std::sort(bookmarks.begin(), bookmarks.end());
     for (const auto &[name, line] : bookmarks)
         lines << line;
+    for (const auto &[id, note] : document.notes()) {
+        lines << QStringLiteral("note %1 kind=%2 mark=%3 author=%4 initials=%5")
+                     .arg(id).arg(int(note.kind)).arg(note.mark, note.author, note.initials);
+        dumper.story(note.story, QStringLiteral("  "));
+    }
     lines << QStringLiteral("main story");
     dumper.story(document.mainStory(), QStringLiteral("  "));
     return lines.join(QLatin1Char('\n'));

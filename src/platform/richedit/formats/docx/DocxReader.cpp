@@ -13,14 +13,17 @@
 // [X] headers and footers (default, even, first)
 // [X] lists: numbering definitions (abstract numbers flattened into each list), levels
 // [-] tables: rows, cells, grid widths, horizontal and vertical merges, cell shading, cell and
-//     table borders, vertical alignment, table style id; the table style's own formatting,
-//     row heights, header rows and nested tables are not kept (nested tables are flattened)
+//     table borders, vertical alignment, table style id, row heights, header rows; the table
+//     style's own formatting and nested tables are not kept (nested tables are flattened)
 // [X] inline pictures (PNG, JPEG); floating pictures are read as inline ones
 // [X] simple and complex fields with their results; HYPERLINK fields and hyperlinks
 // [X] bookmarks
 // [X] document protection, with the password hash kept as stored
-// [ ] footnotes, endnotes, comments, text boxes, tracked deletions (dropped with a warning),
-//     theme fonts (the paragraph's font is used)
+// [X] footnotes, endnotes and comments (author and initials) as notes of the model
+// [-] text boxes: their paragraphs follow the paragraph that holds them (warning: position lost)
+// [-] tracked changes: read as accepted, insertions and moves kept, deletions left out (warning)
+// [-] a page break inside a paragraph splits it; the text after the break starts the page
+// [ ] theme fonts (the paragraph's font is used)
 #include "DocxReader.h"
 
 #include "DocxPackage.h"
@@ -51,6 +54,18 @@ const char *const relOfficeDocument = "/officeDocument";
 const char *const relStyles = "/styles";
 const char *const relNumbering = "/numbering";
 const char *const relSettings = "/settings";
+
+/// The parts holding notes, by the kind of note and the element that refers to one.
+const struct {
+    NoteKind kind;
+    const char *relationship;
+    const char *element;   // in the note part
+    const char *reference; // in the story
+} noteParts[] = {
+    {NoteKind::Footnote, "/footnotes", "footnote", "footnoteReference"},
+    {NoteKind::Endnote, "/endnotes", "endnote", "endnoteReference"},
+    {NoteKind::Comment, "/comments", "comment", "commentReference"},
+};
 
 QString value(pugi::xml_node node, const char *name = "val")
 {
@@ -270,6 +285,11 @@ void readParagraphProperties(pugi::xml_node pPr, QTextBlockFormat &f)
     }
 }
 
+QString trackedChangesAccepted()
+{
+    return QStringLiteral("Tracked changes were accepted: inserted text was kept and deleted text left out.");
+}
+
 struct FieldState {
     QString instruction;
     bool inResult = false;
@@ -298,10 +318,15 @@ private:
     void readParagraph(pugi::xml_node p, std::vector<ParagraphContent> *cell, int depth);
     void readInlines(pugi::xml_node node, ParagraphContent &paragraph, const QTextCharFormat &base, int depth);
     void readRun(pugi::xml_node r, ParagraphContent &paragraph, const QTextCharFormat &base, int depth);
+    void readRunContent(pugi::xml_node r, ParagraphContent &paragraph, const QTextCharFormat &format, int depth);
     void readDrawing(pugi::xml_node drawing, ParagraphContent &paragraph, const QTextCharFormat &format);
     void readTable(pugi::xml_node tbl, std::vector<ParagraphContent> *cell, int depth);
     void readSection(pugi::xml_node sectPr);
     void readHeaderFooter(const QString &relationshipId, HeaderFooterKind kind);
+    void readNoteParts(const std::map<QString, docx::Package::Relationship> &relationships);
+    void readNote(NoteKind kind, const QString &id, ParagraphContent &paragraph, const QTextCharFormat &format);
+    bool readTextBoxes(pugi::xml_node node, int depth);
+    void readStory(pugi::xml_node container, const Story &story);
     void addText(ParagraphContent &paragraph, const QString &text, QTextCharFormat format);
     QTextCharFormat fieldFormat(QTextCharFormat format) const;
     void warnOnce(const QString &warning);
@@ -318,6 +343,17 @@ private:
     std::map<QString, QString> m_bookmarkNames;
     bool m_pageBreakPending = false;
     qsizetype m_tableCells = 0;
+    struct NotePart {
+        QString partName;
+        std::unique_ptr<pugi::xml_document> xml;
+        std::map<QString, pugi::xml_node> notes; // by w:id
+    };
+    NotePart m_noteParts[std::size(noteParts)];
+    int m_noteNumbers[std::size(noteParts)] = {};
+    bool m_inNote = false;
+    // Paragraphs of text boxes met in the paragraph being read; they follow it.
+    std::vector<ParagraphContent> m_textBoxParagraphs;
+    bool m_inTextBox = false;
 };
 
 void Parser::warnOnce(const QString &warning)
@@ -352,6 +388,7 @@ void Parser::run()
         else if (rel.type.endsWith(QLatin1String(relSettings)))
             readSettings(rel.target);
     }
+    readNoteParts(relationships);
 
     const auto xml = m_package.readXml(mainPart);
     const pugi::xml_node body = child(xml->document_element(), "body");
@@ -416,6 +453,15 @@ void Parser::readNumbering(const QString &partName)
     const auto xml = m_package.readXml(partName);
     const pugi::xml_node root = xml->document_element();
     std::map<QString, ListDefinition> abstracts;
+    const auto readLevel = [](pugi::xml_node lvl, ListLevel &level) {
+        level.start = intValue(child(lvl, "start"), "val", 1);
+        level.format = numberFormat(childValue(lvl, "numFmt"));
+        level.text = childValue(lvl, "lvlText");
+        const pugi::xml_node ind = child(child(lvl, "pPr"), "ind");
+        level.indent = intValue(ind, attribute(ind, "start") ? "start" : "left", level.indent);
+        level.hanging = intValue(ind, "hanging", level.hanging);
+        level.fontFamily = value(child(child(lvl, "rPr"), "rFonts"), "ascii");
+    };
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         if (!hasLocalName(node, "abstractNum"))
             continue;
@@ -424,16 +470,8 @@ void Parser::readNumbering(const QString &partName)
             if (!hasLocalName(lvl, "lvl"))
                 continue;
             const int index = intValue(lvl, "ilvl", -1);
-            if (index < 0 || index > 8)
-                continue;
-            ListLevel &level = list.levels[std::size_t(index)];
-            level.start = intValue(child(lvl, "start"), "val", 1);
-            level.format = numberFormat(childValue(lvl, "numFmt"));
-            level.text = childValue(lvl, "lvlText");
-            const pugi::xml_node ind = child(child(lvl, "pPr"), "ind");
-            level.indent = intValue(ind, attribute(ind, "start") ? "start" : "left", level.indent);
-            level.hanging = intValue(ind, "hanging", level.hanging);
-            level.fontFamily = value(child(child(lvl, "rPr"), "rFonts"), "ascii");
+            if (index >= 0 && index <= 8)
+                readLevel(lvl, list.levels[std::size_t(index)]);
         }
         abstracts[value(node, "abstractNumId")] = list;
     }
@@ -442,8 +480,21 @@ void Parser::readNumbering(const QString &partName)
             continue;
         const auto it = abstracts.find(childValue(node, "abstractNumId"));
         const int id = intValue(node, "numId", 0);
-        if (it != abstracts.end() && id > 0)
-            m_document.lists()[id] = it->second;
+        if (it == abstracts.end() || id <= 0)
+            continue;
+        ListDefinition list = it->second;
+        // A list may start again at another number, or redefine levels, over its abstract definition.
+        for (pugi::xml_node override = node.first_child(); override; override = override.next_sibling()) {
+            const int index = intValue(override, "ilvl", -1);
+            if (!hasLocalName(override, "lvlOverride") || index < 0 || index > 8)
+                continue;
+            ListLevel &level = list.levels[std::size_t(index)];
+            if (const pugi::xml_node lvl = child(override, "lvl"))
+                readLevel(lvl, level);
+            if (const pugi::xml_node start = child(override, "startOverride"))
+                level.start = intValue(start, "val", level.start);
+        }
+        m_document.lists()[id] = list;
     }
 }
 
@@ -474,6 +525,78 @@ void Parser::readSettings(const QString &partName)
     }
 }
 
+void Parser::readNoteParts(const std::map<QString, docx::Package::Relationship> &relationships)
+{
+    for (std::size_t i = 0; i < std::size(noteParts); ++i)
+        for (const auto &[id, rel] : relationships) {
+            if (!rel.type.endsWith(QLatin1String(noteParts[i].relationship)) || rel.target.isEmpty() ||
+                !m_package.contains(rel.target))
+                continue;
+            NotePart &part = m_noteParts[i];
+            part.partName = rel.target;
+            part.xml = m_package.readXml(rel.target);
+            for (pugi::xml_node note : part.xml->document_element().children())
+                if (hasLocalName(note, noteParts[i].element) && value(note, "type").isEmpty())
+                    part.notes.emplace(value(note, "id"), note);
+            break;
+        }
+}
+
+void Parser::readNote(NoteKind kind, const QString &id, ParagraphContent &paragraph, const QTextCharFormat &format)
+{
+    const std::size_t index = std::size_t(kind);
+    NotePart &part = m_noteParts[index];
+    const auto found = part.notes.find(id);
+    if (found == part.notes.end()) {
+        warnOnce(QStringLiteral("A reference to a footnote, endnote or comment that is missing was left out."));
+        return;
+    }
+    if (m_inNote || m_story.builder->story() != m_document.mainStory()) {
+        // Notes belong to the main story; one inside a note or a header would have nowhere to go.
+        warnOnce(QStringLiteral("Notes and comments outside the main text were left out."));
+        return;
+    }
+    const pugi::xml_node node = found->second;
+    part.notes.erase(found); // a note is referred to once; a second reference must not loop or repeat
+    const int number = ++m_noteNumbers[index];
+    const QString initials = value(node, "initials");
+    const int noteId = m_document.addNote(kind, noteMark(kind, number, initials));
+    Note *note = m_document.note(noteId);
+    note->author = value(node, "author");
+    note->initials = initials;
+
+    StoryBuilder builder(m_document, note->story);
+    m_inNote = true;
+    readStory(node, {part.partName, m_package.relationships(part.partName), &builder});
+    m_inNote = false;
+
+    QTextCharFormat mark = format;
+    mark.setProperty(prop::NoteReference, noteId);
+    if (kind != NoteKind::Comment)
+        mark.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    paragraph.runs.push_back({RunContent::Text, note->mark, mark});
+}
+
+void Parser::readStory(pugi::xml_node container, const Story &story)
+{
+    // A story inside another (a note met in the middle of a paragraph) starts with clean state.
+    const Story saved = m_story;
+    m_story = story;
+    auto fields = std::move(m_fields);
+    m_fields.clear();
+    const QString hyperlink = std::exchange(m_hyperlink, QString());
+    const bool pageBreak = std::exchange(m_pageBreakPending, false);
+    auto textBoxes = std::move(m_textBoxParagraphs);
+    m_textBoxParagraphs.clear();
+    readBlocks(container, nullptr, 0);
+    story.builder->finish();
+    m_textBoxParagraphs = std::move(textBoxes);
+    m_pageBreakPending = pageBreak;
+    m_hyperlink = hyperlink;
+    m_fields = std::move(fields);
+    m_story = saved;
+}
+
 void Parser::readBlocks(pugi::xml_node container, std::vector<ParagraphContent> *cell, int depth)
 {
     checkDepth(depth);
@@ -487,8 +610,13 @@ void Parser::readBlocks(pugi::xml_node container, std::vector<ParagraphContent> 
             readTable(node, cell, depth + 1);
         else if (!std::strcmp(name, "sdt"))
             readBlocks(child(node, "sdtContent"), cell, depth + 1);
-        else if (!std::strcmp(name, "customXml") || !std::strcmp(name, "ins"))
+        else if (!std::strcmp(name, "customXml"))
             readBlocks(node, cell, depth + 1);
+        else if (!std::strcmp(name, "ins") || !std::strcmp(name, "moveTo")) {
+            warnOnce(trackedChangesAccepted());
+            readBlocks(node, cell, depth + 1);
+        } else if (!std::strcmp(name, "del") || !std::strcmp(name, "moveFrom"))
+            warnOnce(trackedChangesAccepted());
     }
 }
 
@@ -565,15 +693,29 @@ void Parser::readParagraph(pugi::xml_node p, std::vector<ParagraphContent> *cell
     }
     paragraph.markFormat = base;
     readCharacterProperties(child(pPr, "rPr"), paragraph.markFormat);
+    std::vector<ParagraphContent> textBoxes;
+    if (!m_inTextBox)
+        textBoxes = std::exchange(m_textBoxParagraphs, {});
     readInlines(p, paragraph, base, depth + 1);
+    if (!m_inTextBox)
+        std::swap(textBoxes, m_textBoxParagraphs);
+
+    // A page break inside the paragraph splits it: what follows starts the next page.
+    std::vector<ParagraphContent> pieces;
+    if (splitAtPageBreaks(paragraph, pieces) && !cell)
+        m_pageBreakPending = true;
+    for (ParagraphContent &box : textBoxes)
+        pieces.push_back(std::move(box));
 
     const pugi::xml_node sectPr = child(pPr, "sectPr");
     if (sectPr && !cell)
-        paragraph.format.setProperty(prop::SectionEnd, true);
-    if (cell)
-        cell->push_back(std::move(paragraph));
-    else
-        m_story.builder->addParagraph(paragraph);
+        pieces.back().format.setProperty(prop::SectionEnd, true);
+    for (ParagraphContent &piece : pieces) {
+        if (cell)
+            cell->push_back(std::move(piece));
+        else
+            m_story.builder->addParagraph(piece);
+    }
     if (sectPr && !cell)
         readSection(sectPr);
 }
@@ -614,12 +756,15 @@ void Parser::readInlines(pugi::xml_node node, ParagraphContent &paragraph, const
             }
             if (!mark.text.isEmpty() && mark.text != QLatin1String("_GoBack"))
                 paragraph.runs.push_back(mark);
-        } else if (!std::strcmp(name, "ins") || !std::strcmp(name, "smartTag") || !std::strcmp(name, "customXml")) {
+        } else if (!std::strcmp(name, "ins") || !std::strcmp(name, "moveTo")) {
+            warnOnce(trackedChangesAccepted());
+            readInlines(e, paragraph, base, depth + 1);
+        } else if (!std::strcmp(name, "smartTag") || !std::strcmp(name, "customXml")) {
             readInlines(e, paragraph, base, depth + 1);
         } else if (!std::strcmp(name, "sdt")) {
             readInlines(child(e, "sdtContent"), paragraph, base, depth + 1);
-        } else if (!std::strcmp(name, "del")) {
-            warnOnce(QStringLiteral("Tracked deletions are not supported; the deleted text was left out."));
+        } else if (!std::strcmp(name, "del") || !std::strcmp(name, "moveFrom")) {
+            warnOnce(trackedChangesAccepted());
         }
     }
 }
@@ -635,6 +780,12 @@ void Parser::readRun(pugi::xml_node r, ParagraphContent &paragraph, const QTextC
         format.setProperty(prop::CharacterStyleId, styleId);
     }
     readCharacterProperties(rPr, format);
+    readRunContent(r, paragraph, format, depth);
+}
+
+void Parser::readRunContent(pugi::xml_node r, ParagraphContent &paragraph, const QTextCharFormat &format, int depth)
+{
+    checkDepth(depth);
     for (pugi::xml_node e = r.first_child(); e; e = e.next_sibling()) {
         if (e.type() != pugi::node_element)
             continue;
@@ -659,8 +810,8 @@ void Parser::readRun(pugi::xml_node r, ParagraphContent &paragraph, const QTextC
             addText(paragraph, QStringLiteral("\t"), format);
         } else if (!std::strcmp(name, "br") || !std::strcmp(name, "cr")) {
             if (value(e, "type") == QLatin1String("page")) {
-                // The model breaks pages before paragraphs only: the next paragraph starts the page.
-                m_pageBreakPending = true;
+                // The model breaks pages before paragraphs: the paragraph is split here.
+                paragraph.runs.push_back({RunContent::PageBreak, QString(), format});
             } else {
                 addText(paragraph, QString(QChar::LineSeparator), format);
             }
@@ -674,15 +825,52 @@ void Parser::readRun(pugi::xml_node r, ParagraphContent &paragraph, const QTextC
             if (ok && code < 0x10000)
                 addText(paragraph, QString(QChar(char16_t(code >= 0xF000 ? code - 0xF000 : code))), format);
         } else if (!std::strcmp(name, "drawing")) {
-            readDrawing(e, paragraph, format);
+            if (!readTextBoxes(e, depth + 1))
+                readDrawing(e, paragraph, format);
         } else if (!std::strcmp(name, "footnoteReference") || !std::strcmp(name, "endnoteReference") ||
                    !std::strcmp(name, "commentReference")) {
-            warnOnce(QStringLiteral("Footnotes, endnotes and comments are not supported and were left out."));
+            for (const auto &row : noteParts)
+                if (!std::strcmp(name, row.reference))
+                    readNote(row.kind, value(e, "id"), paragraph, format);
         } else if (!std::strcmp(name, "pict") || !std::strcmp(name, "object")) {
-            warnOnce(QStringLiteral("Old-style drawings and embedded objects are not supported and were left out."));
+            if (!readTextBoxes(e, depth + 1))
+                warnOnce(QStringLiteral("Old-style drawings and embedded objects are not supported and were left out."));
+        } else if (!std::strcmp(name, "AlternateContent")) {
+            // Word writes a text box twice, as a drawing and as an old-style shape: read one.
+            pugi::xml_node choice = child(e, "Choice");
+            if (!choice)
+                choice = child(e, "Fallback");
+            readRunContent(choice, paragraph, format, depth + 1);
         }
     }
     Q_UNUSED(depth)
+}
+
+bool Parser::readTextBoxes(pugi::xml_node node, int depth)
+{
+    checkDepth(depth);
+    bool found = false;
+    for (pugi::xml_node e = node.first_child(); e; e = e.next_sibling()) {
+        if (e.type() != pugi::node_element)
+            continue;
+        if (hasLocalName(e, "txbxContent")) {
+            found = true;
+            if (m_inTextBox) {
+                // A box in a box: its paragraphs join the outer box's.
+                readBlocks(e, &m_textBoxParagraphs, depth + 1);
+                continue;
+            }
+            m_inTextBox = true;
+            readBlocks(e, &m_textBoxParagraphs, depth + 1);
+            m_inTextBox = false;
+        } else {
+            found = readTextBoxes(e, depth + 1) || found;
+        }
+    }
+    if (found)
+        warnOnce(QStringLiteral("Text boxes were placed in the text after the paragraph that holds them; their "
+                                "position on the page was lost."));
+    return found;
 }
 
 void Parser::readDrawing(pugi::xml_node drawing, ParagraphContent &paragraph, const QTextCharFormat &format)
@@ -780,6 +968,22 @@ void Parser::readTable(pugi::xml_node tbl, std::vector<ParagraphContent> *outerC
         widths << QTextLength(QTextLength::FixedLength, twipsToLayout(1440));
     table.format.setColumnWidthConstraints(widths);
     table.rows.assign(rows.size(), std::vector<CellContent>(std::size_t(columns)));
+    QVariantList heights;
+    int headerRows = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const pugi::xml_node trPr = child(rows[r], "trPr");
+        const pugi::xml_node trHeight = child(trPr, "trHeight");
+        const int height = std::clamp(intValue(trHeight, "val", 0), 0, 31680);
+        const QString rule = value(trHeight, "hRule");
+        heights << (rule == QLatin1String("exact") ? -height : rule == QLatin1String("auto") ? 0 : height);
+        const pugi::xml_node header = child(trPr, "tblHeader");
+        if (header && toggle(header) && headerRows == int(r))
+            ++headerRows; // only rows at the top repeat on every page
+    }
+    if (std::any_of(heights.begin(), heights.end(), [](const QVariant &height) { return height.toInt() != 0; }))
+        table.format.setProperty(prop::TableRowHeights, heights);
+    if (headerRows)
+        table.format.setHeaderRowCount(headerRows);
 
     const struct {
         const char *name;
@@ -899,14 +1103,7 @@ void Parser::readHeaderFooter(const QString &relationshipId, HeaderFooterKind ki
     const auto xml = m_package.readXml(partName);
     const int sectionIndex = int(m_sections.size()) - 1;
     StoryBuilder builder(m_document, m_document.ensureHeaderFooter(sectionIndex, kind));
-    const Story saved = m_story;
-    m_story = {partName, m_package.relationships(partName), &builder};
-    const auto fields = std::move(m_fields);
-    m_fields.clear();
-    readBlocks(xml->document_element(), nullptr, 0);
-    builder.finish();
-    m_fields = fields;
-    m_story = saved;
+    readStory(xml->document_element(), {partName, m_package.relationships(partName), &builder});
 }
 
 } // namespace

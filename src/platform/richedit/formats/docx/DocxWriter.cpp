@@ -16,6 +16,7 @@
 #include <zip.h>
 
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace richedit {
@@ -25,6 +26,20 @@ const char *const nsW = "http://schemas.openxmlformats.org/wordprocessingml/2006
 const char *const nsR = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 const char *const relBase = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 const char *const typeBase = "application/vnd.openxmlformats-officedocument.wordprocessingml.";
+
+/// How each kind of note is written: its part, elements and the mark's run in the note.
+const struct {
+    const char *part;      // also the relationship type and the content type's stem
+    const char *root;
+    const char *element;
+    const char *reference; // in the main story
+    const char *ownMark;   // first run of the note's text
+    int firstId;           // footnotes and endnotes keep -1 and 0 for their separators
+} noteWriting[] = {
+    {"footnotes", "w:footnotes", "w:footnote", "w:footnoteReference", "w:footnoteRef", 1},
+    {"endnotes", "w:endnotes", "w:endnote", "w:endnoteReference", "w:endnoteRef", 1},
+    {"comments", "w:comments", "w:comment", "w:commentReference", "w:annotationRef", 0},
+};
 
 enum class Mode { Present, Difference };
 
@@ -192,13 +207,18 @@ private:
     void picture(pugi::xml_node parent, const QTextImageFormat &format, const StoryContext &context);
     void table(pugi::xml_node container, QTextTable *table, const StoryContext &context);
     void bookmarks(pugi::xml_node parent, int position, const StoryContext &context);
+    int noteReference(pugi::xml_node parent, const QTextCharFormat &format, const QTextCharFormat &base,
+                      const QString &text);
+    void noteParts();
 
     const Document &m_document;
     std::vector<Part> m_parts;
     Relationships m_documentRelationships;
     std::vector<QByteArray> m_headerOverrides;
+    // Bookmark starts and ends by position in the story being written; the others wait by story.
     std::map<int, QStringList> m_bookmarkStarts;
     std::map<int, QStringList> m_bookmarkEnds;
+    std::map<const QTextDocument *, std::pair<std::map<int, QStringList>, std::map<int, QStringList>>> m_storyMarks;
     std::map<QString, int> m_bookmarkIds;
     int m_imageCount = 0;
     int m_drawingId = 0;
@@ -207,6 +227,9 @@ private:
     int m_section = 0;
     bool m_hasPng = false;
     bool m_hasJpeg = false;
+    std::vector<int> m_notes[std::size(noteWriting)]; // note ids in the order referred to, by kind
+    std::set<int> m_notesReferred;
+    std::vector<QByteArray> m_noteOverrides;
 };
 
 void Generator::characterProperties(pugi::xml_node parent, const QTextCharFormat &format, const QTextCharFormat &base,
@@ -619,7 +642,12 @@ void Generator::sectionProperties(pugi::xml_node parent, int index)
 
 void Generator::story(pugi::xml_node container, const StoryContext &context)
 {
+    auto &[starts, ends] = m_storyMarks[context.story];
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
     frame(container, context.story->rootFrame(), context);
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
 }
 
 void Generator::frame(pugi::xml_node container, QTextFrame *frame, const StoryContext &context)
@@ -670,8 +698,7 @@ void Generator::paragraph(pugi::xml_node container, const QTextBlock &block, con
 
 void Generator::bookmarks(pugi::xml_node parent, int position, const StoryContext &context)
 {
-    if (!context.main)
-        return;
+    Q_UNUSED(context)
     if (const auto it = m_bookmarkEnds.find(position); it != m_bookmarkEnds.end()) {
         for (const QString &name : it->second) {
             pugi::xml_node node = parent.append_child("w:bookmarkEnd");
@@ -742,15 +769,23 @@ void Generator::runs(pugi::xml_node p, const QTextBlock &block, const QTextCharF
             picture(target, format.toImageFormat(), context);
             continue;
         }
-        const QString text = fragment.text();
-        const int start = fragment.position();
+        QString text = fragment.text();
+        int start = fragment.position();
+        QTextCharFormat runFormat = format;
+        if (context.main && format.hasProperty(prop::NoteReference)) {
+            bookmarks(target, start, context);
+            const int skip = noteReference(target, format, base, text);
+            text = text.mid(skip);
+            start += skip;
+            runFormat.clearProperty(prop::NoteReference);
+        }
         const bool anyMarks = !m_bookmarkStarts.empty() || !m_bookmarkEnds.empty();
         int from = 0;
         for (int i = 0; i <= text.size(); ++i) {
             const int position = start + i;
             const bool mark = anyMarks && (m_bookmarkStarts.count(position) || m_bookmarkEnds.count(position));
             if ((mark || i == text.size()) && i > from) {
-                textRun(target, text.mid(from, i - from), format, base);
+                textRun(target, text.mid(from, i - from), runFormat, base);
                 from = i;
             }
             if (mark && i < text.size())
@@ -759,6 +794,86 @@ void Generator::runs(pugi::xml_node p, const QTextBlock &block, const QTextCharF
     }
     close();
     bookmarks(p, block.position() + block.length() - 1, context);
+}
+
+int Generator::noteReference(pugi::xml_node parent, const QTextCharFormat &format, const QTextCharFormat &base,
+                            const QString &text)
+{
+    const int id = format.intProperty(prop::NoteReference);
+    const Note *note = m_document.note(id);
+    if (!note || !m_notesReferred.insert(id).second)
+        return 0; // referred to already: the rest is text
+    const std::size_t kind = std::size_t(note->kind);
+    m_notes[kind].push_back(id);
+    pugi::xml_node r = parent.append_child("w:r");
+    QTextCharFormat markFormat = format;
+    markFormat.clearProperty(prop::NoteReference);
+    characterProperties(r, markFormat, base, Mode::Difference, true);
+    setAttribute(r.append_child(noteWriting[kind].reference), "w:id",
+                 noteWriting[kind].firstId + int(m_notes[kind].size()) - 1);
+    if (!r.child("w:rPr").first_child())
+        r.remove_child("w:rPr");
+    // The reader's mark is numbered anew by whoever opens the file; text typed after it is kept.
+    return !note->mark.isEmpty() && text.startsWith(note->mark) ? int(note->mark.size()) : 0;
+}
+
+void Generator::noteParts()
+{
+    for (std::size_t kind = 0; kind < std::size(noteWriting); ++kind) {
+        if (m_notes[kind].empty())
+            continue;
+        const auto &how = noteWriting[kind];
+        pugi::xml_document xml;
+        pugi::xml_node root = newRoot(xml, how.root);
+        root.append_attribute("xmlns:w") = nsW;
+        root.append_attribute("xmlns:r") = nsR;
+        root.append_attribute("xmlns:wp") = "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
+        root.append_attribute("xmlns:a") = "http://schemas.openxmlformats.org/drawingml/2006/main";
+        root.append_attribute("xmlns:pic") = "http://schemas.openxmlformats.org/drawingml/2006/picture";
+        if (how.firstId > 0) {
+            const struct {
+                const char *type;
+                const char *mark;
+            } separators[] = {{"separator", "w:separator"}, {"continuationSeparator", "w:continuationSeparator"}};
+            int separatorId = -1;
+            for (const auto &separator : separators) {
+                pugi::xml_node node = root.append_child(how.element);
+                node.append_attribute("w:type") = separator.type;
+                setAttribute(node, "w:id", separatorId++);
+                node.append_child("w:p").append_child("w:r").append_child(separator.mark);
+            }
+        }
+        Relationships relationships;
+        int id = how.firstId;
+        for (const int noteId : m_notes[kind]) {
+            const Note &note = *m_document.note(noteId);
+            pugi::xml_node node = root.append_child(how.element);
+            setAttribute(node, "w:id", id++);
+            if (note.kind == NoteKind::Comment) {
+                setAttribute(node, "w:author", note.author.toUtf8());
+                if (!note.initials.isEmpty())
+                    setAttribute(node, "w:initials", note.initials.toUtf8());
+            }
+            story(node, {note.story, &relationships, false});
+            // The note's own mark leads its first paragraph.
+            if (pugi::xml_node p = node.child("w:p")) {
+                pugi::xml_node pPr = p.child("w:pPr");
+                pugi::xml_node r = pPr ? p.insert_child_after("w:r", pPr) : p.prepend_child("w:r");
+                if (note.kind != NoteKind::Comment)
+                    addValue(r.append_child("w:rPr"), "w:vertAlign", "superscript");
+                r.append_child(how.ownMark);
+            } else {
+                node.append_child("w:p");
+            }
+        }
+        const QByteArray name = QByteArray(how.part) + ".xml";
+        m_parts.push_back({QStringLiteral("word/") + QString::fromLatin1(name), toBytes(xml)});
+        if (!relationships.rows.empty())
+            m_parts.push_back({QStringLiteral("word/_rels/") + QString::fromLatin1(name) + QStringLiteral(".rels"),
+                               relationships.xml()});
+        m_documentRelationships.add(how.part, name);
+        m_noteOverrides.push_back(how.part);
+    }
 }
 
 void Generator::textRun(pugi::xml_node parent, const QString &text, const QTextCharFormat &format,
@@ -894,8 +1009,20 @@ void Generator::table(pugi::xml_node container, QTextTable *table, const StoryCo
         widths.push_back(width);
         setAttribute(grid.append_child("w:gridCol"), "w:w", width);
     }
+    const QVariantList heights = tableFormat.property(prop::TableRowHeights).toList();
     for (int r = 0; r < rows; ++r) {
         pugi::xml_node tr = tbl.append_child("w:tr");
+        const int height = r < heights.size() ? heights[r].toInt() : 0;
+        if (height != 0 || r < tableFormat.headerRowCount()) {
+            pugi::xml_node trPr = tr.append_child("w:trPr");
+            if (height != 0) {
+                pugi::xml_node trHeight = trPr.append_child("w:trHeight");
+                setAttribute(trHeight, "w:val", std::abs(height));
+                trHeight.append_attribute("w:hRule") = height < 0 ? "exact" : "atLeast";
+            }
+            if (r < tableFormat.headerRowCount())
+                trPr.append_child("w:tblHeader");
+        }
         for (int c = 0; c < columns; ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if (cell.column() != c)
@@ -952,10 +1079,12 @@ void Generator::table(pugi::xml_node container, QTextTable *table, const StoryCo
 
 QByteArray Generator::write()
 {
-    for (const Bookmark &bookmark : m_document.bookmarks()) {
-        m_bookmarkStarts[bookmark.range.selectionStart()] << bookmark.name;
-        m_bookmarkEnds[bookmark.range.selectionEnd()] << bookmark.name;
-    }
+    for (const auto *list : {&m_document.bookmarks(), &m_document.storyBookmarks()})
+        for (const Bookmark &bookmark : *list) {
+            auto &[starts, ends] = m_storyMarks[bookmark.range.document()];
+            starts[bookmark.range.selectionStart()] << bookmark.name;
+            ends[bookmark.range.selectionEnd()] << bookmark.name;
+        }
     m_documentRelationships.add("styles", "styles.xml");
     m_documentRelationships.add("settings", "settings.xml");
     styles();
@@ -973,6 +1102,7 @@ QByteArray Generator::write()
     m_section = 0;
     story(body, {m_document.mainStory(), &m_documentRelationships, true});
     sectionProperties(body, int(m_document.sections().size()) - 1);
+    noteParts();
     m_parts.push_back({QStringLiteral("word/document.xml"), toBytes(xml)});
     m_parts.push_back({QStringLiteral("word/_rels/document.xml.rels"), m_documentRelationships.xml()});
 
@@ -1004,6 +1134,8 @@ QByteArray Generator::write()
     addOverride("/word/settings.xml", "settings+xml");
     if (!m_document.lists().empty())
         addOverride("/word/numbering.xml", "numbering+xml");
+    for (const QByteArray &part : m_noteOverrides)
+        addOverride("/word/" + part + ".xml", part + "+xml");
     for (const QByteArray &name : m_headerOverrides)
         addOverride("/word/" + name, name.startsWith("header") ? "header+xml" : "footer+xml");
     m_parts.insert(m_parts.begin(), {QStringLiteral("[Content_Types].xml"), toBytes(types)});

@@ -1,5 +1,7 @@
 #include "CodePage.h"
 
+#include <algorithm>
+
 #include <iconv.h>
 
 #include <set>
@@ -70,7 +72,16 @@ QString CodePageDecoder::decode(const QByteArray &bytes, int codePage)
 {
     if (bytes.isEmpty())
         return {};
-    iconv_t handle = static_cast<iconv_t>(converter(codePage > 0 ? codePage : 1252));
+    if (codePage <= 0)
+        codePage = 1252;
+    // Plain ASCII means the same in every code page a word processor writes text in (not in
+    // EBCDIC or UTF-7), and it is nearly all of a typical document: no converter needed.
+    const bool asciiCompatible = (codePage >= 1250 && codePage <= 1258) || codePage == 874 || codePage == 932 ||
+                                 codePage == 936 || codePage == 949 || codePage == 950 || codePage == 65001 ||
+                                 codePage == 437 || (codePage >= 850 && codePage <= 869) || codePage == 10000;
+    if (asciiCompatible && std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(bytes);
+    iconv_t handle = static_cast<iconv_t>(converter(codePage));
     if (handle == invalidConverter)
         return QString::fromLatin1(bytes);
     iconv(handle, nullptr, nullptr, nullptr, nullptr);

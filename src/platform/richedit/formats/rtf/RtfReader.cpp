@@ -12,13 +12,18 @@
 // [X] headers and footers (all, odd, even, first)
 // [X] lists: \listtable, \listoverridetable, \ls, \ilvl
 // [-] tables: rows, cells, widths, horizontal and vertical merges, cell shading, cell and table
-//     borders, vertical alignment, table style; row heights, header rows and nested tables are
-//     not kept (nested tables are flattened into their outer cell)
-// [-] pictures: PNG and JPEG (\pngblip, \jpegblip); metafiles and bitmaps are dropped with a warning
+//     borders, vertical alignment, table style, row heights (\trrh), header rows (\trhdr); nested
+//     tables are not kept (they are flattened into their outer cell)
+// [-] pictures: PNG and JPEG (\pngblip, \jpegblip) with their alternative text (\picprop
+//     wzDescription); metafiles and bitmaps are dropped with a warning
 // [X] fields with their results; HYPERLINK fields become hyperlinks
 // [X] bookmarks
-// [-] protection: \protlevel and \enforceprot; password hashes are not read
-// [ ] footnotes, comments, drawing objects, revisions (dropped with a warning)
+// [X] protection: \protlevel and \enforceprot; the password hash in our own {\*\tavelpassword}
+// [X] footnotes and endnotes (\footnote, \ftnalt), comments (\annotation with \atnid, \atnauthor)
+// [-] text boxes (\shptxt): their paragraphs follow the paragraph that holds them (warning)
+// [-] revisions: read as accepted, \deleted text left out (warning)
+// [-] \page inside a paragraph splits it; the text after the break starts the page
+// [ ] drawing objects (\do) and embedded objects (dropped with a warning)
 #include "RtfReader.h"
 
 #include "CodePage.h"
@@ -33,6 +38,7 @@
 #include <QTextImageFormat>
 
 #include <cctype>
+#include <cstring>
 #include <memory>
 
 namespace richedit {
@@ -46,7 +52,25 @@ constexpr qsizetype maxTableCells = 1'000'000;
 enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
     ListLevel, LevelText, ListOverrideTable, ListOverride, FieldInstruction, Picture, BookmarkStart,
-    BookmarkEnd, DefaultChar, DefaultParagraph
+    BookmarkEnd, DefaultChar, DefaultParagraph, AnnotationId, AnnotationAuthor, Shape, PictureProperties, PropertyName,
+    PropertyValue, Password
+};
+
+/// A control word compared with literals by length first, so that most of the many comparisons
+/// a word meets end at once (comparing with a C string measures the string every time).
+class Word {
+public:
+    explicit Word(const QByteArray &bytes) : m_bytes(bytes) {}
+    template <std::size_t N>
+    bool operator==(const char (&literal)[N]) const
+    {
+        return m_bytes.size() == qsizetype(N - 1) && std::memcmp(m_bytes.constData(), literal, N - 1) == 0;
+    }
+    bool equals(const char *text) const { return m_bytes == text; }
+    const QByteArray &bytes() const { return m_bytes; }
+
+private:
+    const QByteArray &m_bytes;
 };
 
 struct ParagraphState {
@@ -74,6 +98,7 @@ struct GroupState {
     int context = 0;      // index of the story being filled
     int fieldIndex = -1;  // the field whose instruction or result this group belongs to
     bool inFieldResult = false;
+    bool deleted = false; // a tracked deletion: the text is left out
 };
 
 struct CellDefinition {
@@ -84,15 +109,24 @@ struct CellDefinition {
 };
 
 struct RowContent {
+    int height = 0; // \trrh: twips, > 0 at least, < 0 exactly
+    bool header = false;
     std::vector<CellDefinition> cells;
     std::vector<std::vector<ParagraphContent>> paragraphs;
 };
 
-/// A story being filled: the body, or one header or footer.
+/// A story being filled: the body, one header or footer, a note, or the text of a text box.
 struct StoryContext {
-    std::unique_ptr<StoryBuilder> builder;
+    std::unique_ptr<StoryBuilder> builder; // null for a text box, whose paragraphs are collected
+    int parent = -1;  // the story a note or text box belongs to
+    int noteId = 0;   // of the note this story fills
+    std::vector<ParagraphContent> collected; // a text box's paragraphs
+    // Text box paragraphs met inside the current paragraph; they follow it.
+    std::vector<ParagraphContent> afterParagraph;
     ParagraphContent paragraph;
     std::vector<CellDefinition> rowDefinition;
+    int rowHeight = 0;
+    bool rowHeader = false;
     CellDefinition pendingCell;
     std::vector<std::vector<ParagraphContent>> rowCells;
     std::vector<ParagraphContent> cellParagraphs;
@@ -125,6 +159,7 @@ struct PictureState {
     QByteArray kind;
     int goalWidth = 0, goalHeight = 0, width = 0, height = 0;
     int scaleX = 100, scaleY = 100;
+    QString description; // wzDescription among the picture's properties
 };
 
 const struct {
@@ -165,7 +200,11 @@ const char *const skippedDestinations[] = {
     "panose", "fname", "template", "printim", "buptim", "creatim", "revtim", "hlinkbase", "leveltemplateid",
 };
 
-const char *const droppedDestinations[] = {"footnote", "annotation", "atrfstart", "shp", "object", "do"};
+const char *const droppedDestinations[] = {"object", "do"};
+
+// Parts of a comment and of a shape that hold nothing the model keeps.
+const char *const noteAndShapeSkipped[] = {"atnref", "atndate", "atrfstart", "atrfend", "atnparent", "atntime",
+                                           "atnicn", "shprslt", "sp"};
 
 const struct {
     const char *word;
@@ -229,13 +268,13 @@ private:
     void appendText(const QString &text);
     void appendToDestination(const QString &text);
 
-    bool destinationWord(const QByteArray &word, int parameter, bool ignorable);
-    bool characterWord(const QByteArray &word, int parameter, bool hasParameter);
-    bool paragraphWord(const QByteArray &word, int parameter, bool hasParameter);
-    bool sectionWord(const QByteArray &word, int parameter, bool hasParameter);
-    bool tableWord(const QByteArray &word, int parameter);
-    bool listWord(const QByteArray &word, int parameter);
-    bool borderWord(const QByteArray &word, int parameter);
+    bool destinationWord(const Word &word, int parameter, bool ignorable);
+    bool characterWord(const Word &word, int parameter, bool hasParameter);
+    bool paragraphWord(const Word &word, int parameter, bool hasParameter);
+    bool sectionWord(const Word &word, int parameter, bool hasParameter);
+    bool tableWord(const Word &word, int parameter);
+    bool listWord(const Word &word, int parameter);
+    bool borderWord(const Word &word, int parameter);
 
     QColor color(int index) const;
     void unicodeCharacter(int value);
@@ -253,6 +292,9 @@ private:
     void applyLineSpacing(ParagraphState &para);
     void resetParagraph(ParagraphState &para) const;
     void warnOnce(const QString &warning);
+    bool beginNote(NoteKind kind);
+    void finishNote(StoryContext &story);
+    void commitPieces(StoryContext &story, std::vector<ParagraphContent> &pieces, bool inTable);
     QTextCharFormat plainCharacter() const;
     QTextBlockFormat plainParagraph() const;
 
@@ -288,6 +330,8 @@ private:
     int m_listIdentifier = 0;
     int m_overrideListId = 0;
     int m_overrideNumber = 0;
+    int m_overrideLevel = -1;                 // the \lfolevel being read
+    std::map<int, int> m_overrideStarts;      // level → number it starts at instead
     QString m_levelText;
 
     std::vector<FieldRecord> m_fields;
@@ -305,6 +349,10 @@ private:
     bool m_sawProtectionLevel = false;
     bool m_pageBreakPending = false;
     qsizetype m_tableCells = 0;
+    int m_noteNumbers[3] = {};
+    QString m_annotationInitials; // of the comment that follows
+    QString m_annotationAuthor;
+    QString m_propertyName; // of the picture property being read
 };
 
 void Parser::warnOnce(const QString &warning)
@@ -528,8 +576,12 @@ void Parser::groupEnd()
     case Dest::ListOverride:
         if (parent.dest == Dest::ListOverrideTable) {
             const auto it = m_listDefinitions.find(m_overrideListId);
-            if (it != m_listDefinitions.end() && m_overrideNumber > 0)
-                m_document.lists()[m_overrideNumber] = it->second;
+            if (it != m_listDefinitions.end() && m_overrideNumber > 0) {
+                ListDefinition list = it->second;
+                for (const auto &[level, start] : m_overrideStarts)
+                    list.levels[std::size_t(level)].start = start;
+                m_document.lists()[m_overrideNumber] = list;
+            }
         }
         break;
     case Dest::Picture:
@@ -547,6 +599,41 @@ void Parser::groupEnd()
         }
         m_destinationText.clear();
         break;
+    case Dest::PropertyName:
+        if (parent.dest != ending.dest)
+            m_propertyName = m_destinationText.trimmed();
+        m_destinationText.clear();
+        break;
+    case Dest::PropertyValue:
+        if (parent.dest != ending.dest && m_propertyName == QLatin1String("wzDescription"))
+            m_picture.description = m_destinationText;
+        m_destinationText.clear();
+        break;
+    case Dest::Password:
+        if (parent.dest != ending.dest) {
+            const QStringList parts = m_destinationText.trimmed().split(QLatin1Char(';'));
+            if (parts.size() == 4) {
+                m_protection.algorithm = parts[0];
+                m_protection.hash = parts[1];
+                m_protection.salt = parts[2];
+                m_protection.spinCount = std::max(parts[3].toInt(), 0);
+                m_sawProtectionLevel = true;
+            }
+        }
+        m_destinationText.clear();
+        break;
+    case Dest::AnnotationId:
+    case Dest::AnnotationAuthor:
+        if (parent.dest != ending.dest) {
+            // Inside the comment it names, or just before it.
+            Note *note = m_document.note(m_contexts[std::size_t(ending.context)]->noteId);
+            QString &target = note && note->kind == NoteKind::Comment
+                                  ? (ending.dest == Dest::AnnotationId ? note->initials : note->author)
+                                  : (ending.dest == Dest::AnnotationId ? m_annotationInitials : m_annotationAuthor);
+            target = m_destinationText.trimmed();
+        }
+        m_destinationText.clear();
+        break;
     case Dest::DefaultChar:
         if (parent.dest != Dest::DefaultChar)
             m_defaultChar.merge(ending.chr);
@@ -561,7 +648,7 @@ void Parser::groupEnd()
         finishContext(ending.context, ending.para.format);
 }
 
-bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorable)
+bool Parser::destinationWord(const Word &word, int parameter, bool ignorable)
 {
     GroupState &s = state();
     const auto begin = [&](Dest dest) {
@@ -611,12 +698,49 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     if (word == "listoverride" && s.dest == Dest::ListOverrideTable) {
         m_overrideListId = 0;
         m_overrideNumber = 0;
+        m_overrideLevel = -1;
+        m_overrideStarts.clear();
         return begin(Dest::ListOverride);
     }
     if (word == "listname" || word == "levelnumbers")
         return begin(Dest::Skip);
+    if (s.dest == Dest::Picture && word == "picprop")
+        return begin(Dest::PictureProperties);
+    if (s.dest == Dest::PictureProperties) {
+        if (word == "sn" || word == "sv") {
+            m_destinationText.clear();
+            return begin(word == "sn" ? Dest::PropertyName : Dest::PropertyValue);
+        }
+        return word == "sp" || begin(Dest::Skip);
+    }
+    if (word == "tavelpassword" && s.dest == Dest::Body) {
+        m_destinationText.clear();
+        return begin(Dest::Password);
+    }
+    if (s.dest == Dest::Shape) {
+        if (word == "shptxt") {
+            auto box = std::make_unique<StoryContext>();
+            box->parent = s.context;
+            m_contexts.push_back(std::move(box));
+            s.context = int(m_contexts.size()) - 1;
+            s.dest = Dest::Body;
+            resetParagraph(s.para);
+            s.chr = plainCharacter();
+            warnOnce(QStringLiteral("Text boxes were placed in the text after the paragraph that holds them; "
+                                    "their position on the page was lost."));
+            return true;
+        }
+        return word == "shpinst" || begin(Dest::Skip);
+    }
+    for (const char *name : noteAndShapeSkipped)
+        if (word.equals(name))
+            return begin(Dest::Skip);
+    if (word == "atnid" || word == "atnauthor") {
+        m_destinationText.clear();
+        return begin(word == "atnid" ? Dest::AnnotationId : Dest::AnnotationAuthor);
+    }
     for (const char *name : skippedDestinations)
-        if (word == name)
+        if (word.equals(name))
             return begin(Dest::Skip);
     if (s.dest != Dest::Body) {
         if (s.dest == Dest::StyleSheet && (word == "cs" || word == "ts" || word == "ds"))
@@ -646,7 +770,7 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
         return begin(word == "bkmkstart" ? Dest::BookmarkStart : Dest::BookmarkEnd);
     }
     for (const auto &row : headerWords)
-        if (word == row.word) {
+        if (word.equals(row.word)) {
             auto story = std::make_unique<StoryContext>();
             story->builder = std::make_unique<StoryBuilder>(
                 m_document, m_document.ensureHeaderFooter(int(m_sections.size()), row.kind));
@@ -656,9 +780,15 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
             s.chr = plainCharacter();
             return true;
         }
+    if (word == "footnote")
+        return beginNote(NoteKind::Footnote) || begin(Dest::Skip);
+    if (word == "annotation")
+        return beginNote(NoteKind::Comment) || begin(Dest::Skip);
+    if (word == "shp")
+        return begin(Dest::Shape);
     for (const char *name : droppedDestinations)
-        if (word == name) {
-            warnOnce(QStringLiteral("Footnotes, comments and drawing objects are not supported and were left out."));
+        if (word.equals(name)) {
+            warnOnce(QStringLiteral("Drawing objects and embedded objects are not supported and were left out."));
             return begin(Dest::Skip);
         }
     Q_UNUSED(parameter)
@@ -667,7 +797,7 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     return false;
 }
 
-bool Parser::characterWord(const QByteArray &word, int parameter, bool hasParameter)
+bool Parser::characterWord(const Word &word, int parameter, bool hasParameter)
 {
     QTextCharFormat &f = state().chr;
     const bool on = !hasParameter || parameter != 0;
@@ -730,7 +860,7 @@ bool Parser::characterWord(const QByteArray &word, int parameter, bool hasParame
             f.setProperty(prop::CharacterStyleId, it->second);
     } else {
         for (const auto &row : underlineWords)
-            if (word == row.word) {
+            if (word.equals(row.word)) {
                 setUnderlineType(f, hasParameter && parameter == 0 ? UnderlineType::None : row.type);
                 return true;
             }
@@ -754,7 +884,7 @@ void Parser::applyLineSpacing(ParagraphState &para)
     }
 }
 
-bool Parser::paragraphWord(const QByteArray &word, int parameter, bool hasParameter)
+bool Parser::paragraphWord(const Word &word, int parameter, bool hasParameter)
 {
     ParagraphState &para = state().para;
     QTextBlockFormat &f = para.format;
@@ -848,7 +978,7 @@ bool Parser::paragraphWord(const QByteArray &word, int parameter, bool hasParame
     return true;
 }
 
-bool Parser::borderWord(const QByteArray &word, int parameter)
+bool Parser::borderWord(const Word &word, int parameter)
 {
     if (!m_border.format)
         return false;
@@ -864,7 +994,7 @@ bool Parser::borderWord(const QByteArray &word, int parameter)
     else {
         bool found = false;
         for (const auto &row : borderStyleWords)
-            if (word == row.word) {
+            if (word.equals(row.word)) {
                 line->style = QLatin1String(row.style);
                 found = true;
             }
@@ -875,7 +1005,7 @@ bool Parser::borderWord(const QByteArray &word, int parameter)
     return true;
 }
 
-bool Parser::sectionWord(const QByteArray &word, int parameter, bool hasParameter)
+bool Parser::sectionWord(const Word &word, int parameter, bool hasParameter)
 {
     Section &s = m_section;
     const bool documentLevel = word == "paperw" || word == "paperh" || word == "margl" || word == "margr" ||
@@ -938,7 +1068,7 @@ void Parser::finishSection()
     m_sections.push_back(section);
 }
 
-bool Parser::tableWord(const QByteArray &word, int parameter)
+bool Parser::tableWord(const Word &word, int parameter)
 {
     StoryContext &story = context();
     CellDefinition &cell = story.pendingCell;
@@ -946,7 +1076,13 @@ bool Parser::tableWord(const QByteArray &word, int parameter)
         if (story.rows.empty())
             story.tableFormat = QTextTableFormat();
         story.rowDefinition.clear();
+        story.rowHeight = 0;
+        story.rowHeader = false;
         cell = CellDefinition{};
+    } else if (word == "trrh") {
+        story.rowHeight = std::clamp(parameter, -31680, 31680);
+    } else if (word == "trhdr") {
+        story.rowHeader = true;
     } else if (word == "cellx") {
         cell.right = parameter;
         story.rowDefinition.push_back(cell);
@@ -1000,7 +1136,7 @@ bool Parser::tableWord(const QByteArray &word, int parameter)
     return true;
 }
 
-bool Parser::listWord(const QByteArray &word, int parameter)
+bool Parser::listWord(const Word &word, int parameter)
 {
     const Dest dest = state().dest;
     if (dest == Dest::Body && word == "ls") {
@@ -1021,6 +1157,14 @@ bool Parser::listWord(const QByteArray &word, int parameter)
     }
     if (dest == Dest::ListOverride && word == "ls") {
         m_overrideNumber = parameter;
+        return true;
+    }
+    if (dest == Dest::ListOverride && word == "lfolevel") {
+        ++m_overrideLevel;
+        return true;
+    }
+    if (dest == Dest::ListOverride && word == "levelstartat" && m_overrideLevel >= 0 && m_overrideLevel < 9) {
+        m_overrideStarts[m_overrideLevel] = parameter;
         return true;
     }
     if (dest == Dest::ListLevel && m_listLevel < 9) {
@@ -1047,7 +1191,7 @@ bool Parser::listWord(const QByteArray &word, int parameter)
 void Parser::controlWord(const rtf::Token &token)
 {
     flushBytes();
-    const QByteArray &word = token.word;
+    const Word word(token.word);
     const int p = token.parameter;
     const bool ignorable = m_nextIsIgnorable;
     m_nextIsIgnorable = false;
@@ -1126,12 +1270,17 @@ void Parser::controlWord(const rtf::Token &token)
     if (s.dest == Dest::Picture) {
         if (word == "pngblip" || word == "jpegblip" || word == "emfblip" || word == "wmetafile" ||
             word == "dibitmap" || word == "wbitmap" || word == "macpict")
-            m_picture.kind = word;
+            m_picture.kind = word.bytes();
         else if (word == "picwgoal") m_picture.goalWidth = p;
         else if (word == "pichgoal") m_picture.goalHeight = p;
         else if (word == "picscalex") m_picture.scaleX = p;
         else if (word == "picscaley") m_picture.scaleY = p;
         return;
+    }
+    if (s.dest == Dest::Body && (word == "deleted" || word == "plain")) {
+        s.deleted = word == "deleted" && (!token.hasParameter || p != 0);
+        if (s.deleted)
+            warnOnce(QStringLiteral("Tracked changes were accepted: inserted text was kept and deleted text left out."));
     }
     if (s.dest == Dest::Body || s.dest == Dest::DefaultChar || s.dest == Dest::DefaultParagraph ||
         s.dest == Dest::StyleEntry) {
@@ -1150,8 +1299,10 @@ void Parser::controlWord(const rtf::Token &token)
     } else if (word == "sect") {
         endParagraph(true);
     } else if (word == "page") {
-        endParagraph(false);
-        m_pageBreakPending = true;
+        context().paragraph.runs.push_back({RunContent::PageBreak, QString(), {}});
+    } else if (word == "ftnalt") {
+        if (Note *note = m_document.note(context().noteId); note && note->kind == NoteKind::Footnote)
+            note->kind = NoteKind::Endnote;
     } else if (word == "protlevel") {
         static const ProtectionKind kinds[] = {ProtectionKind::TrackedChanges, ProtectionKind::Comments,
                                                ProtectionKind::Forms, ProtectionKind::ReadOnly};
@@ -1162,7 +1313,7 @@ void Parser::controlWord(const rtf::Token &token)
         m_sawProtectionLevel = true;
     } else {
         for (const auto &row : symbolWords)
-            if (word == row.word) {
+            if (word.equals(row.word)) {
                 appendText(QString(row.character));
                 return;
             }
@@ -1238,6 +1389,11 @@ void Parser::appendToDestination(const QString &text)
     case Dest::FontEntry:
     case Dest::StyleEntry:
     case Dest::StyleIdText:
+    case Dest::AnnotationId:
+    case Dest::AnnotationAuthor:
+    case Dest::PropertyName:
+    case Dest::PropertyValue:
+    case Dest::Password:
     case Dest::BookmarkStart:
     case Dest::BookmarkEnd: m_destinationText += text; break;
     case Dest::LevelText: m_levelText += text; break;
@@ -1254,6 +1410,8 @@ void Parser::appendText(const QString &text)
     if (text.isEmpty())
         return;
     const GroupState &s = state();
+    if (s.deleted)
+        return;
     QTextCharFormat format = s.chr;
     if (s.inFieldResult && s.fieldIndex >= 0) {
         FieldRecord &field = m_fields[std::size_t(s.fieldIndex)];
@@ -1301,37 +1459,67 @@ void Parser::commitParagraph(ParagraphContent paragraph)
     StoryContext &story = context();
     if (!story.rows.empty())
         flushTable(story);
-    story.builder->addParagraph(paragraph);
+    if (story.builder)
+        story.builder->addParagraph(paragraph);
+    else
+        story.collected.push_back(std::move(paragraph));
     ++story.committedParagraphs;
+}
+
+void Parser::commitPieces(StoryContext &story, std::vector<ParagraphContent> &pieces, bool inTable)
+{
+    for (ParagraphContent &box : story.afterParagraph)
+        pieces.push_back(std::move(box));
+    story.afterParagraph.clear();
+    for (ParagraphContent &piece : pieces) {
+        if (inTable)
+            story.cellParagraphs.push_back(std::move(piece));
+        else
+            commitParagraph(std::move(piece));
+    }
 }
 
 void Parser::endParagraph(bool sectionEnd)
 {
     StoryContext &story = context();
     const bool inTable = state().para.inTable;
-    ParagraphContent paragraph = takeParagraph(story);
-    if (inTable && !sectionEnd) {
-        story.cellParagraphs.push_back(std::move(paragraph));
+    // A note or a text box has no sections of its own.
+    sectionEnd = sectionEnd && story.parent < 0;
+    ParagraphContent whole = takeParagraph(story);
+    std::vector<ParagraphContent> pieces;
+    if (splitAtPageBreaks(whole, pieces))
+        m_pageBreakPending = true;
+    ParagraphContent paragraph = std::move(pieces.back());
+    pieces.pop_back();
+    if (!sectionEnd) {
+        pieces.push_back(std::move(paragraph));
+        commitPieces(story, pieces, inTable);
         return;
     }
-    if (sectionEnd) {
-        const bool empty = paragraph.runs.empty();
-        if (empty && story.rows.empty() && story.cellParagraphs.empty() && story.committedParagraphs > 0 &&
-            story.builder->setLastParagraphProperty(prop::SectionEnd, true)) {
-            // "\par\sect": the section ends with the paragraph already closed.
-        } else {
-            paragraph.format.setProperty(prop::SectionEnd, true);
-            commitParagraph(std::move(paragraph));
-        }
-        finishSection();
-        return;
+    for (ParagraphContent &piece : pieces)
+        commitParagraph(std::move(piece));
+    const bool empty = paragraph.runs.empty() && story.afterParagraph.empty();
+    if (empty && story.rows.empty() && story.cellParagraphs.empty() && story.committedParagraphs > 0 &&
+        story.builder->setLastParagraphProperty(prop::SectionEnd, true)) {
+        // "\par\sect": the section ends with the paragraph already closed.
+    } else {
+        // Text boxes of the section's last paragraph go before it, so that it stays the last.
+        pieces.clear();
+        for (ParagraphContent &box : story.afterParagraph)
+            commitParagraph(std::move(box));
+        story.afterParagraph.clear();
+        paragraph.format.setProperty(prop::SectionEnd, true);
+        commitParagraph(std::move(paragraph));
     }
-    commitParagraph(std::move(paragraph));
+    finishSection();
 }
 
 void Parser::endCell(StoryContext &story)
 {
-    story.cellParagraphs.push_back(takeParagraph(story));
+    ParagraphContent whole = takeParagraph(story);
+    std::vector<ParagraphContent> pieces;
+    splitAtPageBreaks(whole, pieces);
+    commitPieces(story, pieces, true);
     story.rowCells.push_back(std::move(story.cellParagraphs));
     story.cellParagraphs.clear();
 }
@@ -1341,6 +1529,8 @@ void Parser::endRow(StoryContext &story)
     if (!story.cellParagraphs.empty() || !story.paragraph.runs.empty())
         endCell(story);
     RowContent row;
+    row.height = story.rowHeight;
+    row.header = story.rowHeader;
     row.cells = story.rowDefinition;
     row.paragraphs = std::move(story.rowCells);
     story.rowCells.clear();
@@ -1387,6 +1577,17 @@ void Parser::flushTable(StoryContext &story)
         widths << QTextLength(QTextLength::FixedLength,
                               twipsToLayout(bounds[std::size_t(c)] - (c ? bounds[std::size_t(c - 1)] : 0)));
     table.format.setColumnWidthConstraints(widths);
+    QVariantList heights;
+    int headerRows = 0;
+    for (const RowContent &row : rows) {
+        heights << row.height;
+        if (row.header && headerRows == int(heights.size()) - 1)
+            ++headerRows; // only rows at the top repeat on every page
+    }
+    if (std::any_of(heights.begin(), heights.end(), [](const QVariant &height) { return height.toInt() != 0; }))
+        table.format.setProperty(prop::TableRowHeights, heights);
+    if (headerRows)
+        table.format.setHeaderRowCount(headerRows);
     table.rows.assign(rows.size(), std::vector<CellContent>(std::size_t(columns)));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         std::vector<CellContent> &grid = table.rows[r];
@@ -1425,12 +1626,79 @@ void Parser::flushTable(StoryContext &story)
         for (int c = column; c < columns; ++c)
             grid[std::size_t(c)].covered = false;
     }
+    if (!story.builder) {
+        // A table in a text box: its text joins the box's paragraphs.
+        for (auto &row : table.rows)
+            for (CellContent &cell : row)
+                for (ParagraphContent &paragraph : cell.paragraphs)
+                    story.collected.push_back(std::move(paragraph));
+        return;
+    }
     story.builder->addTable(table);
+}
+
+bool Parser::beginNote(NoteKind kind)
+{
+    GroupState &s = state();
+    if (context().parent >= 0 || s.context != 0) {
+        // Notes belong to the main story; one inside a note or a header would have nowhere to go.
+        warnOnce(QStringLiteral("Notes and comments outside the main text were left out."));
+        return false;
+    }
+    auto story = std::make_unique<StoryContext>();
+    story->parent = s.context;
+    story->noteId = m_document.addNote(kind, QString());
+    if (kind == NoteKind::Comment) {
+        Note *note = m_document.note(story->noteId);
+        note->initials = std::exchange(m_annotationInitials, QString());
+        note->author = std::exchange(m_annotationAuthor, QString());
+    }
+    story->builder = std::make_unique<StoryBuilder>(m_document, m_document.note(story->noteId)->story);
+    m_contexts.push_back(std::move(story));
+    s.context = int(m_contexts.size()) - 1;
+    s.fieldIndex = -1;
+    s.inFieldResult = false;
+    s.deleted = false;
+    resetParagraph(s.para);
+    s.chr = plainCharacter();
+    return true;
+}
+
+void Parser::finishNote(StoryContext &story)
+{
+    Note *note = m_document.note(story.noteId);
+    if (!note || story.parent < 0)
+        return;
+    note->mark = noteMark(note->kind, ++m_noteNumbers[int(note->kind)], note->initials);
+    // The group has ended: the state is the one the reference stands in.
+    QTextCharFormat format = state().chr;
+    format.setProperty(prop::NoteReference, story.noteId);
+    if (note->kind != NoteKind::Comment)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    m_contexts[std::size_t(story.parent)]->paragraph.runs.push_back({RunContent::Text, note->mark, format});
 }
 
 void Parser::finishContext(int index, const QTextBlockFormat &lastFormat)
 {
     StoryContext &story = *m_contexts[std::size_t(index)];
+    if (!story.builder && story.parent >= 0) {
+        // A text box: its paragraphs follow the paragraph that holds it.
+        if (!story.rowCells.empty() || !story.cellParagraphs.empty())
+            endRow(story);
+        if (!story.rows.empty())
+            flushTable(story);
+        if (!story.paragraph.runs.empty()) {
+            story.paragraph.format = lastFormat;
+            story.collected.push_back(std::move(story.paragraph));
+        }
+        story.paragraph = ParagraphContent{};
+        auto &after = m_contexts[std::size_t(story.parent)]->afterParagraph;
+        for (ParagraphContent &paragraph : story.collected)
+            after.push_back(std::move(paragraph));
+        story.collected.clear();
+        story.parent = -1;
+        return;
+    }
     if (!story.builder)
         return;
     if (!story.rowCells.empty() || !story.cellParagraphs.empty())
@@ -1441,12 +1709,20 @@ void Parser::finishContext(int index, const QTextBlockFormat &lastFormat)
         paragraph.format = lastFormat;
         if (!story.rows.empty())
             flushTable(story);
-        story.builder->addParagraph(paragraph);
+        std::vector<ParagraphContent> pieces;
+        splitAtPageBreaks(paragraph, pieces);
+        for (const ParagraphContent &piece : pieces)
+            story.builder->addParagraph(piece);
     }
     if (!story.rows.empty())
         flushTable(story);
+    for (const ParagraphContent &box : story.afterParagraph)
+        story.builder->addParagraph(box);
+    story.afterParagraph.clear();
     story.builder->finish();
     story.builder.reset();
+    if (story.noteId)
+        finishNote(story);
 }
 
 void Parser::finishStyle()
@@ -1523,6 +1799,8 @@ void Parser::finishPicture()
         (m_picture.goalHeight > 0 ? m_picture.goalHeight : image.height() * 15) * m_picture.scaleY / 100;
     format.setWidth(twipsToLayout(width));
     format.setHeight(twipsToLayout(height));
+    if (!m_picture.description.isEmpty())
+        format.setProperty(prop::ImageDescription, m_picture.description);
     story.paragraph.runs.push_back({RunContent::Text, QString(), format});
 }
 

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <map>
+#include <set>
 
 namespace richedit {
 namespace {
@@ -88,6 +89,7 @@ private:
     void runs(const QTextBlock &block, bool mainStory);
     void run(const QString &text, const QTextCharFormat &format, int start, bool mainStory);
     void picture(const QTextImageFormat &format, const QTextDocument *story);
+    int note(const QString &text, const QTextCharFormat &format, const QTextCharFormat &effective);
     void table(QTextTable *table, bool mainStory);
 
     const Document &m_document;
@@ -98,10 +100,13 @@ private:
     QTextCharFormat m_baseChar;
     QTextBlockFormat m_baseBlock;
     QTextCharFormat m_paragraphChar; // the defaults with the current paragraph's style
+    // Bookmark starts and ends by position in the story being written; the others wait by story.
     std::map<int, QStringList> m_bookmarkStarts;
     std::map<int, QStringList> m_bookmarkEnds;
+    std::map<const QTextDocument *, std::pair<std::map<int, QStringList>, std::map<int, QStringList>>> m_storyMarks;
     const QTextDocument *m_story = nullptr;
     int m_section = 0;
+    std::set<int> m_notesReferred;
 };
 
 int Generator::font(const QString &family)
@@ -539,7 +544,13 @@ void Generator::story(const QTextDocument *story, bool mainStory)
 {
     const QTextDocument *saved = m_story;
     m_story = story;
+    // A note is written inside the main story's paragraph: the main story's marks wait meanwhile.
+    auto &[starts, ends] = m_storyMarks[story];
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
     frame(story->rootFrame(), false, mainStory);
+    std::swap(m_bookmarkStarts, starts);
+    std::swap(m_bookmarkEnds, ends);
     m_story = saved;
 }
 
@@ -638,7 +649,7 @@ void Generator::runs(const QTextBlock &block, bool mainStory)
         run(fragment.text(), format, fragment.position(), mainStory);
     }
     close();
-    if (mainStory) {
+    {
         const int end = block.position() + block.length() - 1;
         for (const auto *marks : {&m_bookmarkStarts, &m_bookmarkEnds}) {
             const auto it = marks->find(end);
@@ -659,8 +670,6 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
 {
     int from = 0;
     const auto marks = [&](int position) {
-        if (!mainStory)
-            return;
         if (const auto it = m_bookmarkStarts.find(position); it != m_bookmarkStarts.end()) {
             for (const QString &name : it->second) {
                 m_out += "{\\*\\bkmkstart ";
@@ -683,6 +692,11 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
     if (!charStyle.isEmpty())
         effective.merge(m_document.styles().chainCharFormat(charStyle));
     effective.merge(format);
+    if (mainStory && format.hasProperty(prop::NoteReference)) {
+        marks(start);
+        effective.clearProperty(prop::NoteReference);
+        from = note(value, format, effective);
+    }
     const auto piece = [&](int to) {
         if (to <= from)
             return;
@@ -692,13 +706,44 @@ void Generator::run(const QString &value, const QTextCharFormat &format, int sta
         m_out += '}';
         from = to;
     };
-    const bool anyMarks = mainStory && (!m_bookmarkStarts.empty() || !m_bookmarkEnds.empty());
+    const bool anyMarks = !m_bookmarkStarts.empty() || !m_bookmarkEnds.empty();
     for (int i = 0; anyMarks && i < value.size(); ++i)
         if (m_bookmarkStarts.count(start + i) || m_bookmarkEnds.count(start + i)) {
             piece(i);
             marks(start + i);
         }
     piece(int(value.size()));
+}
+
+int Generator::note(const QString &runText, const QTextCharFormat &format, const QTextCharFormat &effective)
+{
+    const int id = format.intProperty(prop::NoteReference);
+    const Note *note = m_document.note(id);
+    if (!note || !m_notesReferred.insert(id).second)
+        return 0; // referred to already: the rest is text
+    const bool comment = note->kind == NoteKind::Comment;
+    if (comment) {
+        m_out += "{\\*\\atnid ";
+        text(note->initials);
+        m_out += "}{\\*\\atnauthor ";
+        text(note->author);
+        m_out += '}';
+    }
+    m_out += '{';
+    characterProperties(effective, m_baseChar, Mode::Difference);
+    m_out += comment ? "\\chatn}{\\*\\annotation " : "\\chftn}{\\footnote";
+    if (note->kind == NoteKind::Endnote)
+        word("ftnalt");
+    if (!comment)
+        m_out += "{\\super\\chftn}";
+    m_out += '\n';
+    // The note's paragraphs are written like any story's; the paragraph around it goes on after.
+    const QTextCharFormat paragraphChar = m_paragraphChar;
+    story(note->story, false);
+    m_paragraphChar = paragraphChar;
+    m_out += '}';
+    // The reader's mark is numbered anew by whoever opens the file; text typed after it is kept.
+    return !note->mark.isEmpty() && runText.startsWith(note->mark) ? int(note->mark.size()) : 0;
 }
 
 void Generator::picture(const QTextImageFormat &format, const QTextDocument *story)
@@ -730,6 +775,12 @@ void Generator::picture(const QTextImageFormat &format, const QTextDocument *sto
     word("pich", image.height());
     word("picwgoal", width);
     word("pichgoal", height);
+    const QString description = format.stringProperty(prop::ImageDescription);
+    if (!description.isEmpty()) {
+        m_out += "{\\*\\picprop{\\sp{\\sn wzDescription}{\\sv ";
+        text(description);
+        m_out += "}}}";
+    }
     m_out += '\n';
     const QByteArray hex = bytes.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) {
@@ -766,8 +817,13 @@ void Generator::table(QTextTable *table, bool mainStory)
                         {prop::TableBorderBottom, "trbrdrb"},  {prop::TableBorderRight, "trbrdrr"},
                         {prop::TableBorderInsideH, "trbrdrh"}, {prop::TableBorderInsideV, "trbrdrv"}};
     const auto tableStyle = m_styleNumbers.find(tableFormat.stringProperty(prop::TableStyleId));
+    const QVariantList heights = tableFormat.property(prop::TableRowHeights).toList();
     for (int r = 0; r < rows; ++r) {
         m_out += "\\trowd\\trgaph108\\trleft0";
+        if (r < tableFormat.headerRowCount())
+            word("trhdr");
+        if (r < heights.size() && heights[r].toInt() != 0)
+            word("trrh", heights[r].toInt());
         if (tableStyle != m_styleNumbers.end())
             word("ts", tableStyle->second);
         for (const auto &row : tableBorders)
@@ -834,13 +890,17 @@ QByteArray Generator::write()
             if (!level.fontFamily.isEmpty())
                 font(level.fontFamily);
     collectStory(m_document.mainStory());
+    for (const auto &[id, note] : m_document.notes())
+        collectStory(note.story);
     for (int i = 0; i < int(m_document.sections().size()); ++i)
         for (int kind = 0; kind < headerFooterKindCount; ++kind)
             collectStory(m_document.headerFooter(i, HeaderFooterKind(kind)));
-    for (const Bookmark &bookmark : m_document.bookmarks()) {
-        m_bookmarkStarts[bookmark.range.selectionStart()] << bookmark.name;
-        m_bookmarkEnds[bookmark.range.selectionEnd()] << bookmark.name;
-    }
+    for (const auto *list : {&m_document.bookmarks(), &m_document.storyBookmarks()})
+        for (const Bookmark &bookmark : *list) {
+            auto &[starts, ends] = m_storyMarks[bookmark.range.document()];
+            starts[bookmark.range.selectionStart()] << bookmark.name;
+            ends[bookmark.range.selectionEnd()] << bookmark.name;
+        }
 
     m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
     fontTable();
@@ -866,6 +926,15 @@ QByteArray Generator::write()
         const int levels[] = {0, 3, 1, 0, 2};
         word("protlevel", levels[int(protection.kind)]);
         word("enforceprot", protection.enforced ? 1 : 0);
+        if (!protection.hash.isEmpty()) {
+            // RTF has no place for a modern password hash; our own ignorable group keeps it, so
+            // that the document stays protected by the same password when read back.
+            m_out += "{\\*\\tavelpassword ";
+            text(QStringList{protection.algorithm, protection.hash, protection.salt,
+                             QString::number(protection.spinCount)}
+                     .join(QLatin1Char(';')));
+            m_out += '}';
+        }
     }
     m_out += '\n';
     m_section = 0;
