@@ -19,6 +19,7 @@
 // [X] simple and complex fields with their results; HYPERLINK fields and hyperlinks
 // [X] bookmarks
 // [X] document protection, with the password hash kept as stored
+// [-] page colour (w:background's colour; its fill effects are not kept)
 // [ ] footnotes, endnotes, comments, text boxes, tracked deletions (dropped with a warning),
 //     theme fonts (the paragraph's font is used)
 #include "DocxReader.h"
@@ -357,6 +358,9 @@ void Parser::run()
     const pugi::xml_node body = child(xml->document_element(), "body");
     if (!body)
         throw Error(QStringLiteral("its main part has no body."));
+    // The page colour; fill effects (gradients, pictures) of the background are not kept.
+    if (const pugi::xml_node background = child(xml->document_element(), "background"))
+        m_document.setPageColor(hexColor(value(background, "color")));
     StoryBuilder builder(m_document, m_document.mainStory());
     m_story = {mainPart, relationships, &builder};
     readBlocks(body, nullptr, 0);

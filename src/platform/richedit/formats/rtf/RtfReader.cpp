@@ -18,6 +18,7 @@
 // [X] fields with their results; HYPERLINK fields become hyperlinks
 // [X] bookmarks
 // [-] protection: \protlevel and \enforceprot; password hashes are not read
+// [-] page colour: the fill colour of the background shape (\background)
 // [ ] footnotes, comments, drawing objects, revisions (dropped with a warning)
 #include "RtfReader.h"
 
@@ -46,7 +47,7 @@ constexpr qsizetype maxTableCells = 1'000'000;
 enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
     ListLevel, LevelText, ListOverrideTable, ListOverride, FieldInstruction, Picture, BookmarkStart,
-    BookmarkEnd, DefaultChar, DefaultParagraph
+    BookmarkEnd, DefaultChar, DefaultParagraph, Background, ShapePropertyName, ShapePropertyValue
 };
 
 struct ParagraphState {
@@ -294,6 +295,7 @@ private:
     int m_nextFieldId = 1;
     PictureState m_picture;
     QString m_destinationText;
+    QString m_shapeProperty; // the \sn of the background shape's property being read
 
     Section m_documentSection;
     Section m_section;
@@ -547,6 +549,19 @@ void Parser::groupEnd()
         }
         m_destinationText.clear();
         break;
+    case Dest::ShapePropertyName:
+        m_shapeProperty = m_destinationText.trimmed();
+        m_destinationText.clear();
+        break;
+    case Dest::ShapePropertyValue:
+        if (m_shapeProperty == QLatin1String("fillColor")) {
+            bool ok = false;
+            const qint64 fill = m_destinationText.trimmed().toLongLong(&ok);
+            if (ok && fill >= 0 && fill <= 0xffffff) // a colour reference: red in the low byte
+                m_document.setPageColor(QColor(int(fill & 0xff), int(fill >> 8 & 0xff), int(fill >> 16 & 0xff)));
+        }
+        m_destinationText.clear();
+        break;
     case Dest::DefaultChar:
         if (parent.dest != Dest::DefaultChar)
             m_defaultChar.merge(ending.chr);
@@ -618,6 +633,21 @@ bool Parser::destinationWord(const QByteArray &word, int parameter, bool ignorab
     for (const char *name : skippedDestinations)
         if (word == name)
             return begin(Dest::Skip);
+    // The page colour: {\*\background{\shp ... {\sp{\sn fillColor}{\sv N}}}}. Only the
+    // shape's properties are read; its other groups go with the rest of the shape.
+    if (word == "background" && s.dest == Dest::Body) {
+        m_shapeProperty.clear();
+        return begin(Dest::Background);
+    }
+    if (s.dest == Dest::Background) {
+        if (word == "sn" || word == "sv") {
+            m_destinationText.clear();
+            return begin(word == "sn" ? Dest::ShapePropertyName : Dest::ShapePropertyValue);
+        }
+        if (word == "shp" || word == "shpinst" || word == "sp")
+            return true;
+        return begin(Dest::Skip);
+    }
     if (s.dest != Dest::Body) {
         if (s.dest == Dest::StyleSheet && (word == "cs" || word == "ts" || word == "ds"))
             return false;
@@ -1073,7 +1103,8 @@ void Parser::controlWord(const rtf::Token &token)
     // every other word keeps long documents fast.
     if ((firstInGroup || s.dest == Dest::Skip) && destinationWord(word, p, ignorable))
         return;
-    if (s.dest == Dest::Skip)
+    if (s.dest == Dest::Skip || s.dest == Dest::Background || s.dest == Dest::ShapePropertyName ||
+        s.dest == Dest::ShapePropertyValue)
         return;
     if (word == "ansicpg") {
         m_ansiCodePage = p;
@@ -1239,7 +1270,9 @@ void Parser::appendToDestination(const QString &text)
     case Dest::StyleEntry:
     case Dest::StyleIdText:
     case Dest::BookmarkStart:
-    case Dest::BookmarkEnd: m_destinationText += text; break;
+    case Dest::BookmarkEnd:
+    case Dest::ShapePropertyName:
+    case Dest::ShapePropertyValue: m_destinationText += text; break;
     case Dest::LevelText: m_levelText += text; break;
     case Dest::FieldInstruction:
         if (state().fieldIndex >= 0)
