@@ -5,6 +5,7 @@
 #include "EditingCommands.h"
 #include "HyperlinkCommands.h"
 #include "MultiLevelList.h"
+#include "PageSetupCommands.h"
 #include "ParagraphCommands.h"
 #include "StyleEditor.h"
 #include "TableCommands.h"
@@ -20,6 +21,7 @@ namespace {
 
 using namespace character;
 using namespace editing;
+using namespace pagesetup;
 using namespace paragraph;
 using namespace table;
 
@@ -41,7 +43,7 @@ const EditorCommand commandTable[] = {
     // Printing and page setup.
     later("ShowPrintForm", "Print", "Select a printer, the number of copies and other options before printing."),
     later("ShowPrintPreviewForm", "Print Preview", "Preview the pages before printing."),
-    later("ShowPageSetupForm", "Page Setup", "Set the margins, paper size and layout of the pages."),
+    run("ShowPageSetupForm", "Page Setup", "Set the margins, paper size and layout of the pages.", showPageSetupForm),
 
     // Clipboard.
     run("PasteSelection", "Paste", "Paste the contents of the Clipboard.", pasteSelection, canPaste),
@@ -106,24 +108,24 @@ const EditorCommand commandTable[] = {
     later("InsertTextBox", "Text Box", "Insert a text box."),
 
     // Page layout.
-    later("ShowPageMarginsSetupForm", "Margins", "Select the margin sizes for the document."),
-    later("SetPortraitPageOrientation", "Portrait", "Lay the pages out vertically."),
-    later("SetLandscapePageOrientation", "Landscape", "Lay the pages out horizontally."),
-    later("ShowPagePaperSetupForm", "More Paper Sizes", "Choose a paper size for the current section."),
-    later("SetSectionOneColumn", "One", "One column."),
-    later("SetSectionTwoColumns", "Two", "Two columns."),
-    later("SetSectionThreeColumns", "Three", "Three columns."),
-    later("ShowColumnsSetupForm", "More Columns", "Show the Columns dialog box to customize column widths."),
+    run("ShowPageMarginsSetupForm", "Margins", "Select the margin sizes for the document.", showPageMarginsSetupForm),
+    run("SetPortraitPageOrientation", "Portrait", "Lay the pages out vertically.", setOrientationTo<false>, nullptr, hasOrientationOf<false>),
+    run("SetLandscapePageOrientation", "Landscape", "Lay the pages out horizontally.", setOrientationTo<true>, nullptr, hasOrientationOf<true>),
+    run("ShowPagePaperSetupForm", "More Paper Sizes", "Choose a paper size for the current section.", showPagePaperSetupForm),
+    run("SetSectionOneColumn", "One", "One column.", setColumns<1>, nullptr, hasColumns<1>),
+    run("SetSectionTwoColumns", "Two", "Two columns.", setColumns<2>, nullptr, hasColumns<2>),
+    run("SetSectionThreeColumns", "Three", "Three columns.", setColumns<3>, nullptr, hasColumns<3>),
+    run("ShowColumnsSetupForm", "More Columns", "Show the Columns dialog box to customize column widths.", showColumnsSetupForm),
     later("InsertColumnBreak", "Column", "Continue the text after the break in the next column."),
-    later("InsertSectionBreakNextPage", "Next Page", "Insert a section break and start the new section on the next page."),
-    later("InsertSectionBreakEvenPage", "Even Page", "Insert a section break and start the new section on the next even-numbered page."),
-    later("InsertSectionBreakOddPage", "Odd Page", "Insert a section break and start the new section on the next odd-numbered page."),
-    later("SetSectionLineNumberingNone", "None", "No line numbers."),
-    later("SetSectionLineNumberingContinuous", "Continuous", "Number the lines continuously through the document."),
-    later("SetSectionLineNumberingRestartNewPage", "Restart Each Page", "Start the line numbers again on each page."),
-    later("SetSectionLineNumberingRestartNewSection", "Restart Each Section", "Start the line numbers again in each section."),
-    later("ShowLineNumberingForm", "Line Numbering Options...", "Show the Line Numbers dialog box."),
-    later("ChangePageColor", "Page Color", "Choose a color for the background of the pages."),
+    run("InsertSectionBreakNextPage", "Next Page", "Insert a section break and start the new section on the next page.", insertSectionBreak<SectionStart::NextPage>, canInsertSectionBreak),
+    run("InsertSectionBreakEvenPage", "Even Page", "Insert a section break and start the new section on the next even-numbered page.", insertSectionBreak<SectionStart::EvenPage>, canInsertSectionBreak),
+    run("InsertSectionBreakOddPage", "Odd Page", "Insert a section break and start the new section on the next odd-numbered page.", insertSectionBreak<SectionStart::OddPage>, canInsertSectionBreak),
+    run("SetSectionLineNumberingNone", "None", "No line numbers.", setLineNumberingNone, nullptr, hasLineNumberingNone),
+    run("SetSectionLineNumberingContinuous", "Continuous", "Number the lines continuously through the document.", setLineNumbering<LineNumbering::Continuous>, nullptr, hasLineNumbering<LineNumbering::Continuous>),
+    run("SetSectionLineNumberingRestartNewPage", "Restart Each Page", "Start the line numbers again on each page.", setLineNumbering<LineNumbering::EachPage>, nullptr, hasLineNumbering<LineNumbering::EachPage>),
+    run("SetSectionLineNumberingRestartNewSection", "Restart Each Section", "Start the line numbers again in each section.", setLineNumbering<LineNumbering::EachSection>, nullptr, hasLineNumbering<LineNumbering::EachSection>),
+    run("ShowLineNumberingForm", "Line Numbering Options...", "Show the Line Numbers dialog box.", showLineNumberingForm),
+    run("ChangePageColor", "Page Color", "Choose a color for the background of the pages.", changePageColor, nullptr, nullptr, pageColor),
     later("SetFloatingObjectSquareTextWrapType", "Square", "Wrap text around the square border of the object."),
     later("SetFloatingObjectTightTextWrapType", "Tight", "Wrap text close around the object."),
     later("SetFloatingObjectTopAndBottomTextWrapType", "Top and Bottom", "Place text above and below the object only."),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/richedit/model/Styles.h"
+#include "PageSetupSettings.h"
 #include "platform/richedit/model/Units.h"
 
 #include <QColor>
@@ -91,6 +92,13 @@ public:
     virtual std::optional<QString> pictureFile() = 0;
     /// Shows the find (or find-and-replace) window for the control; it stays open beside the editor.
     virtual void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) = 0;
+    /// The page setup dialog on `page`, lengths shown in `unit`; empty when cancelled.
+    virtual std::optional<PageSetupSettings> pageSetupForm(const PageSetupSettings &current, MeasurementUnit unit,
+                                                           PageSetupPage page) = 0;
+    /// The columns dialog, spacing shown in `unit`; empty when cancelled.
+    virtual std::optional<ColumnsSettings> columnsForm(const ColumnsSettings &current, MeasurementUnit unit) = 0;
+    /// The line numbers dialog, the distance shown in `unit`; empty when cancelled.
+    virtual std::optional<LineNumbering> lineNumberingForm(const LineNumbering &current, MeasurementUnit unit) = 0;
     /// A plain information message.
     virtual void information(const QString &text) = 0;
 

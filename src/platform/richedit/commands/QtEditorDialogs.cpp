@@ -1,7 +1,10 @@
 #include "QtEditorDialogs.h"
 
 #include "BookmarkDialog.h"
+#include "ColumnsDialog.h"
 #include "FindReplaceDialog.h"
+#include "LineNumberingDialog.h"
+#include "PageSetupDialog.h"
 #include "ParagraphDialog.h"
 #include "SymbolDialog.h"
 #include "TableDialogs.h"
@@ -50,6 +53,31 @@ std::optional<QFont> QtEditorDialogs::fontForm(const QFont &current)
 std::optional<ParagraphSettings> QtEditorDialogs::paragraphForm(const ParagraphSettings &current, MeasurementUnit unit)
 {
     ParagraphDialog dialog(current, unit, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.settings();
+}
+
+std::optional<PageSetupSettings> QtEditorDialogs::pageSetupForm(const PageSetupSettings &current, MeasurementUnit unit,
+                                                                PageSetupPage page)
+{
+    PageSetupDialog dialog(current, unit, page, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.settings();
+}
+
+std::optional<ColumnsSettings> QtEditorDialogs::columnsForm(const ColumnsSettings &current, MeasurementUnit unit)
+{
+    ColumnsDialog dialog(current, unit, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.settings();
+}
+
+std::optional<LineNumbering> QtEditorDialogs::lineNumberingForm(const LineNumbering &current, MeasurementUnit unit)
+{
+    LineNumberingDialog dialog(current, unit, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.settings();

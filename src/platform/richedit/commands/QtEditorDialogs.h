@@ -25,6 +25,10 @@ public:
     void showBookmarks(RichEditControl &control) override;
     std::optional<QString> pictureFile() override;
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
+    std::optional<PageSetupSettings> pageSetupForm(const PageSetupSettings &current, MeasurementUnit unit,
+                                                   PageSetupPage page) override;
+    std::optional<ColumnsSettings> columnsForm(const ColumnsSettings &current, MeasurementUnit unit) override;
+    std::optional<LineNumbering> lineNumberingForm(const LineNumbering &current, MeasurementUnit unit) override;
     void information(const QString &text) override;
 
     // Styles and tables.

@@ -45,21 +45,29 @@ void StandardPageLayout::apply()
     const PageMargins &m = section.margins;
     const qreal left = twipsToLayout(m.left), right = twipsToLayout(m.right);
     const qreal top = twipsToLayout(m.top), bottom = twipsToLayout(m.bottom) + pageGap;
-    if (story->pageSize() == size && frame.leftMargin() == left && frame.rightMargin() == right
-        && frame.topMargin() == top && frame.bottomMargin() == bottom)
+    // The page size is no part of Qt's undo stack; only the frame margins are.
+    if (story->pageSize() != size)
+        story->setPageSize(size);
+    if (frame.leftMargin() == left && frame.rightMargin() == right && frame.topMargin() == top
+        && frame.bottomMargin() == bottom)
         return;
+    frame.setLeftMargin(left);
+    frame.setRightMargin(right);
+    frame.setTopMargin(top);
+    frame.setBottomMargin(bottom);
+    if (m_document.recordingPageSetup()) {
+        // The user's page setup edit: the margins join its undo step, so that undo and redo
+        // bring them back with the sections and never have to switch undo off midway.
+        story->rootFrame()->setFrameFormat(frame);
+        return;
+    }
 
     // A page setup is not an edit of the text: keep it off the undo stack (Qt's only way is
     // to switch undo off for the change, which also clears the stack) and out of the
     // modified flag.
     const bool modified = story->isModified();
     story->setUndoRedoEnabled(false);
-    frame.setLeftMargin(left);
-    frame.setRightMargin(right);
-    frame.setTopMargin(top);
-    frame.setBottomMargin(bottom);
     story->rootFrame()->setFrameFormat(frame);
-    story->setPageSize(size);
     story->setUndoRedoEnabled(true);
     story->setModified(modified);
 }

@@ -35,6 +35,14 @@ void Document::setSections(std::vector<Section> sections)
     emit pageSetupChanged();
 }
 
+void Document::setPageColor(const QColor &colour)
+{
+    if (colour == m_pageColor)
+        return;
+    m_pageColor = colour;
+    emit pageSetupChanged();
+}
+
 void Document::setDefaultFont(const QFont &font)
 {
     m_mainStory->setDefaultFont(font);
@@ -103,6 +111,26 @@ const Note *Document::note(int id) const
 {
     const auto it = m_notes.find(id);
     return it == m_notes.end() ? nullptr : &it->second;
+}
+
+void Document::insertSectionHeaderFooters(int index)
+{
+    std::map<std::pair<int, int>, QTextDocument *> moved;
+    for (const auto &[key, story] : m_headerFooters)
+        moved[{key.first >= index ? key.first + 1 : key.first, key.second}] = story;
+    m_headerFooters = std::move(moved);
+}
+
+void Document::removeSectionHeaderFooters(int index)
+{
+    std::map<std::pair<int, int>, QTextDocument *> moved;
+    for (const auto &[key, story] : m_headerFooters) {
+        if (key.first == index)
+            story->deleteLater(); // a view may still be painting it
+        else
+            moved[{key.first > index ? key.first - 1 : key.first, key.second}] = story;
+    }
+    m_headerFooters = std::move(moved);
 }
 
 void Document::setBookmark(const QString &name, int start, int end)

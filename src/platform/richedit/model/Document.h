@@ -7,6 +7,7 @@
 #include "Section.h"
 #include "Styles.h"
 
+#include <QColor>
 #include <QFont>
 #include <QObject>
 #include <QTextCursor>
@@ -61,6 +62,11 @@ public:
     QTextDocument *headerFooter(int sectionIndex, HeaderFooterKind kind) const;
     /// The story, created empty (with the main story's default font) when it does not exist.
     QTextDocument *ensureHeaderFooter(int sectionIndex, HeaderFooterKind kind);
+    /// A section was inserted at `index`: the stories of the sections from there on move up
+    /// one, so the new section has none of its own (it shows the previous section's).
+    void insertSectionHeaderFooters(int index);
+    /// The section at `index` was removed: its stories go, those after it move down one.
+    void removeSectionHeaderFooters(int index);
     /// Odd and even pages have different headers and footers (a setting of the whole document).
     bool evenAndOddHeaders() const { return m_evenAndOddHeaders; }
     void setEvenAndOddHeaders(bool value) { m_evenAndOddHeaders = value; }
@@ -87,6 +93,17 @@ public:
     const Protection &protection() const { return m_protection; }
     void setProtection(const Protection &protection) { m_protection = protection; }
 
+    /// The background colour of the pages; invalid when the pages have none (white paper).
+    QColor pageColor() const { return m_pageColor; }
+    /// Sets the page colour; `pageSetupChanged` follows when it changes.
+    void setPageColor(const QColor &colour);
+
+    /// True while a page setup edit of the user is recorded as one undo step: changes that
+    /// the layout makes to the main story then join that step instead of being kept off
+    /// the undo stack.
+    bool recordingPageSetup() const { return m_recordingPageSetup; }
+    void setRecordingPageSetup(bool recording) { m_recordingPageSetup = recording; }
+
 signals:
     void pageSetupChanged();
 
@@ -101,6 +118,8 @@ private:
     std::vector<Bookmark> m_storyBookmarks;
     Protection m_protection;
     std::map<int, Note> m_notes;
+    QColor m_pageColor;
+    bool m_recordingPageSetup = false;
 };
 
 /// The font a new document starts with: Times New Roman, 12 points.

@@ -70,6 +70,14 @@ PaperKind paperKindForSize(QSize portraitTwips)
     return PaperKind::Custom;
 }
 
+QList<PaperKind> knownPaperKinds()
+{
+    QList<PaperKind> kinds;
+    for (const PaperRow &row : paperTable)
+        kinds << row.kind;
+    return kinds;
+}
+
 QString paperKindName(PaperKind kind)
 {
     if (const PaperRow *row = findRow(kind))

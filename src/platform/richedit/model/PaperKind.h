@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -40,6 +41,9 @@ std::optional<QSize> paperSizeTwips(PaperKind kind);
 
 /// The kind whose portrait size matches `portraitTwips` within a few twips, else `Custom`.
 PaperKind paperKindForSize(QSize portraitTwips);
+
+/// Every kind with a known size, in the order of the table (Letter first).
+QList<PaperKind> knownPaperKinds();
 
 /// A readable name ("A4", "Letter").
 QString paperKindName(PaperKind kind);

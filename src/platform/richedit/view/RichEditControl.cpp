@@ -133,12 +133,14 @@ const PageGeometry &RichEditControl::pageGeometry() const
 void RichEditControl::drawBackground(QPainter *painter, const QRectF &rect)
 {
     painter->fillRect(rect, deskColour);
+    const QColor documentPageColour = m_document->pageColor();
+    const QColor paperColour = documentPageColour.isValid() ? documentPageColour : pageColour;
     const int first = m_layout->pageAt(rect.top());
     const int last = m_layout->pageAt(rect.bottom());
     for (int page = first; page <= last; ++page) {
         const QRectF paper = m_layout->pageRect(page);
         painter->fillRect(paper.translated(3, 3), shadowColour);
-        painter->fillRect(paper, pageColour);
+        painter->fillRect(paper, paperColour);
         painter->setPen(QPen(pageBorderColour, 0));
         painter->drawRect(paper);
     }

@@ -24,6 +24,12 @@ public:
     std::deque<std::optional<richedit::SymbolChoice>> symbols;
     std::deque<std::optional<richedit::HyperlinkSettings>> hyperlinks;
     std::vector<richedit::HyperlinkSettings> hyperlinkFormsShown;
+    std::deque<std::optional<richedit::PageSetupSettings>> pageSetups;
+    std::deque<std::optional<richedit::ColumnsSettings>> columns;
+    std::deque<std::optional<richedit::LineNumbering>> lineNumberings;
+    /// What the page setup dialog was opened with, on which page.
+    std::vector<std::pair<richedit::PageSetupSettings, richedit::PageSetupPage>> pageSetupFormsShown;
+    std::vector<richedit::ColumnsSettings> columnsFormsShown;
     QStringList openedLinks;
     int findReplaceShown = 0;
     bool lastFindWasReplace = false;
@@ -60,6 +66,24 @@ public:
     {
         ++findReplaceShown;
         lastFindWasReplace = replace;
+    }
+    std::optional<richedit::PageSetupSettings> pageSetupForm(const richedit::PageSetupSettings &current,
+                                                             richedit::MeasurementUnit,
+                                                             richedit::PageSetupPage page) override
+    {
+        pageSetupFormsShown.emplace_back(current, page);
+        return next(pageSetups);
+    }
+    std::optional<richedit::ColumnsSettings> columnsForm(const richedit::ColumnsSettings &current,
+                                                         richedit::MeasurementUnit) override
+    {
+        columnsFormsShown.push_back(current);
+        return next(columns);
+    }
+    std::optional<richedit::LineNumbering> lineNumberingForm(const richedit::LineNumbering &,
+                                                             richedit::MeasurementUnit) override
+    {
+        return next(lineNumberings);
     }
     void information(const QString &text) override { messages << text; }
 

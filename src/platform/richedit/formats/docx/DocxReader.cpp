@@ -24,6 +24,7 @@
 // [-] tracked changes: read as accepted, insertions and moves kept, deletions left out (warning)
 // [-] a page break inside a paragraph splits it; the text after the break starts the page
 // [ ] theme fonts (the paragraph's font is used)
+// [-] page colour (w:background's colour; its fill effects are not kept)
 #include "DocxReader.h"
 
 #include "DocxPackage.h"
@@ -394,6 +395,9 @@ void Parser::run()
     const pugi::xml_node body = child(xml->document_element(), "body");
     if (!body)
         throw Error(QStringLiteral("its main part has no body."));
+    // The page colour; fill effects (gradients, pictures) of the background are not kept.
+    if (const pugi::xml_node background = child(xml->document_element(), "background"))
+        m_document.setPageColor(hexColor(value(background, "color")));
     StoryBuilder builder(m_document, m_document.mainStory());
     m_story = {mainPart, relationships, &builder};
     readBlocks(body, nullptr, 0);

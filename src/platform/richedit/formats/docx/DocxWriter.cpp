@@ -540,6 +540,9 @@ void Generator::settings()
     pugi::xml_document xml;
     pugi::xml_node root = newRoot(xml, "w:settings");
     root.append_attribute("xmlns:w") = nsW;
+    // Word shows a document's page colour only with this setting on.
+    if (m_document.pageColor().isValid())
+        root.append_child("w:displayBackgroundShape");
     const Protection &protection = m_document.protection();
     if (protection.kind != ProtectionKind::None) {
         const char *edits[] = {"none", "readOnly", "comments", "trackedChanges", "forms"};
@@ -1098,6 +1101,8 @@ QByteArray Generator::write()
     root.append_attribute("xmlns:wp") = "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
     root.append_attribute("xmlns:a") = "http://schemas.openxmlformats.org/drawingml/2006/main";
     root.append_attribute("xmlns:pic") = "http://schemas.openxmlformats.org/drawingml/2006/picture";
+    if (m_document.pageColor().isValid())
+        setAttribute(root.append_child("w:background"), "w:color", hex(m_document.pageColor()));
     pugi::xml_node body = root.append_child("w:body");
     m_section = 0;
     story(body, {m_document.mainStory(), &m_documentRelationships, true});

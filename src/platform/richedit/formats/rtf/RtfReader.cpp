@@ -24,6 +24,7 @@
 // [-] revisions: read as accepted, \deleted text left out (warning)
 // [-] \page inside a paragraph splits it; the text after the break starts the page
 // [ ] drawing objects (\do) and embedded objects (dropped with a warning)
+// [-] page colour: the fill colour of the background shape (\background)
 #include "RtfReader.h"
 
 #include "CodePage.h"
@@ -53,7 +54,7 @@ enum class Dest {
     Body, Skip, FontTable, FontEntry, ColorTable, StyleSheet, StyleEntry, StyleIdText, ListTable, List,
     ListLevel, LevelText, ListOverrideTable, ListOverride, FieldInstruction, Picture, BookmarkStart,
     BookmarkEnd, DefaultChar, DefaultParagraph, AnnotationId, AnnotationAuthor, Shape, PictureProperties, PropertyName,
-    PropertyValue, Password
+    PropertyValue, Password, Background, ShapePropertyName, ShapePropertyValue
 };
 
 /// A control word compared with literals by length first, so that most of the many comparisons
@@ -338,6 +339,7 @@ private:
     int m_nextFieldId = 1;
     PictureState m_picture;
     QString m_destinationText;
+    QString m_shapeProperty; // the \sn of the background shape's property being read
 
     Section m_documentSection;
     Section m_section;
@@ -634,6 +636,19 @@ void Parser::groupEnd()
         }
         m_destinationText.clear();
         break;
+    case Dest::ShapePropertyName:
+        m_shapeProperty = m_destinationText.trimmed();
+        m_destinationText.clear();
+        break;
+    case Dest::ShapePropertyValue:
+        if (m_shapeProperty == QLatin1String("fillColor")) {
+            bool ok = false;
+            const qint64 fill = m_destinationText.trimmed().toLongLong(&ok);
+            if (ok && fill >= 0 && fill <= 0xffffff) // a colour reference: red in the low byte
+                m_document.setPageColor(QColor(int(fill & 0xff), int(fill >> 8 & 0xff), int(fill >> 16 & 0xff)));
+        }
+        m_destinationText.clear();
+        break;
     case Dest::DefaultChar:
         if (parent.dest != Dest::DefaultChar)
             m_defaultChar.merge(ending.chr);
@@ -742,6 +757,21 @@ bool Parser::destinationWord(const Word &word, int parameter, bool ignorable)
     for (const char *name : skippedDestinations)
         if (word.equals(name))
             return begin(Dest::Skip);
+    // The page colour: {\*\background{\shp ... {\sp{\sn fillColor}{\sv N}}}}. Only the
+    // shape's properties are read; its other groups go with the rest of the shape.
+    if (word == "background" && s.dest == Dest::Body) {
+        m_shapeProperty.clear();
+        return begin(Dest::Background);
+    }
+    if (s.dest == Dest::Background) {
+        if (word == "sn" || word == "sv") {
+            m_destinationText.clear();
+            return begin(word == "sn" ? Dest::ShapePropertyName : Dest::ShapePropertyValue);
+        }
+        if (word == "shp" || word == "shpinst" || word == "sp")
+            return true;
+        return begin(Dest::Skip);
+    }
     if (s.dest != Dest::Body) {
         if (s.dest == Dest::StyleSheet && (word == "cs" || word == "ts" || word == "ds"))
             return false;
@@ -1217,7 +1247,8 @@ void Parser::controlWord(const rtf::Token &token)
     // every other word keeps long documents fast.
     if ((firstInGroup || s.dest == Dest::Skip) && destinationWord(word, p, ignorable))
         return;
-    if (s.dest == Dest::Skip)
+    if (s.dest == Dest::Skip || s.dest == Dest::Background || s.dest == Dest::ShapePropertyName ||
+        s.dest == Dest::ShapePropertyValue)
         return;
     if (word == "ansicpg") {
         m_ansiCodePage = p;
@@ -1395,7 +1426,9 @@ void Parser::appendToDestination(const QString &text)
     case Dest::PropertyValue:
     case Dest::Password:
     case Dest::BookmarkStart:
-    case Dest::BookmarkEnd: m_destinationText += text; break;
+    case Dest::BookmarkEnd:
+    case Dest::ShapePropertyName:
+    case Dest::ShapePropertyValue: m_destinationText += text; break;
     case Dest::LevelText: m_levelText += text; break;
     case Dest::FieldInstruction:
         if (state().fieldIndex >= 0)

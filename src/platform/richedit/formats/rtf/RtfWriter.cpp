@@ -74,6 +74,7 @@ private:
     void text(const QString &text);
     void word(const char *word, int parameter);
     void word(const char *word);
+    void pageBackground();
     void characterProperties(const QTextCharFormat &format, const QTextCharFormat &base, Mode mode);
     void paragraphProperties(const QTextBlockFormat &format, const QTextBlockFormat &base, Mode mode);
     void border(const QTextFormat &format, int property, const char *word);
@@ -936,12 +937,30 @@ QByteArray Generator::write()
             m_out += '}';
         }
     }
+    pageBackground();
     m_out += '\n';
     m_section = 0;
     sectionProperties(first, 0);
     story(m_document.mainStory(), true);
     m_out += "}\n";
     return m_out;
+}
+
+void Generator::pageBackground()
+{
+    const QColor colour = m_document.pageColor();
+    if (!colour.isValid())
+        return;
+    // The page colour is the fill of a background shape (a colour reference: red in the low
+    // byte), shown only with \viewbksp on; this is the form word processors write and read.
+    const int fill = colour.red() | colour.green() << 8 | colour.blue() << 16;
+    word("viewbksp", 1);
+    m_out += "{\\*\\background{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright0\\shpbottom0\\shpfhdr0"
+             "\\shpbxmargin\\shpbymargin\\shpwr0\\shpwrk0\\shpfblwtxt1\\shpz0\\shplid1025"
+             "{\\sp{\\sn shapeType}{\\sv 1}}{\\sp{\\sn fillColor}{\\sv ";
+    m_out += QByteArray::number(fill);
+    m_out += "}}{\\sp{\\sn fFilled}{\\sv 1}}{\\sp{\\sn lineWidth}{\\sv 0}}{\\sp{\\sn fLine}{\\sv 0}}"
+             "{\\sp{\\sn bWMode}{\\sv 9}}{\\sp{\\sn fBackground}{\\sv 1}}}}}";
 }
 
 } // namespace
