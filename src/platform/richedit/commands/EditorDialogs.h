@@ -61,6 +61,11 @@ public:
     virtual std::optional<QString> pictureFile() = 0;
     /// Shows the find (or find-and-replace) window for the control; it stays open beside the editor.
     virtual void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) = 0;
+    /// The password that will protect the document, entered twice; empty for none. Empty
+    /// optional when cancelled.
+    virtual std::optional<QString> newPasswordForm() = 0;
+    /// The password that removes the document's protection; empty optional when cancelled.
+    virtual std::optional<QString> passwordForm() = 0;
     /// A plain information message.
     virtual void information(const QString &text) = 0;
 };

@@ -3,6 +3,7 @@
 #include "BookmarkDialog.h"
 #include "FindReplaceDialog.h"
 #include "ParagraphDialog.h"
+#include "ProtectionDialog.h"
 #include "SymbolDialog.h"
 
 #include <QCoreApplication>
@@ -154,6 +155,22 @@ void QtEditorDialogs::showFindReplace(RichEditControl &control, CommandSession &
 void QtEditorDialogs::information(const QString &text)
 {
     QMessageBox::information(m_parent, QString(), text);
+}
+
+std::optional<QString> QtEditorDialogs::newPasswordForm()
+{
+    ProtectionDialog dialog(ProtectionDialog::Purpose::Protect, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password();
+}
+
+std::optional<QString> QtEditorDialogs::passwordForm()
+{
+    ProtectionDialog dialog(ProtectionDialog::Purpose::Unprotect, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password();
 }
 
 } // namespace richedit

@@ -25,6 +25,8 @@ public:
     void showBookmarks(RichEditControl &control) override;
     std::optional<QString> pictureFile() override;
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
+    std::optional<QString> newPasswordForm() override;
+    std::optional<QString> passwordForm() override;
     void information(const QString &text) override;
 
 private:
