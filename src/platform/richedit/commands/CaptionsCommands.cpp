@@ -102,10 +102,13 @@ void insertCaption(RichEditControl &control, CaptionKind kind)
         QTextCursor end(story);
         end.setPosition(table->lastPosition() + 1);
         anchor = end.block();
-        // The paragraph after a table: the caption goes in front of it.
+        // The paragraph after a table takes the caption when it is empty (Qt keeps one there);
+        // otherwise the caption goes in front of it.
         cursor.setPosition(anchor.position());
-        cursor.insertBlock(anchor.blockFormat(), anchor.charFormat());
-        cursor.movePosition(QTextCursor::PreviousBlock);
+        if (!anchor.text().isEmpty()) {
+            cursor.insertBlock(anchor.blockFormat(), anchor.charFormat());
+            cursor.movePosition(QTextCursor::PreviousBlock);
+        }
     } else {
         cursor.setPosition(anchor.position() + anchor.length() - 1);
         cursor.insertBlock(blockFormat, textFormat);
