@@ -24,6 +24,9 @@ namespace {
 
 constexpr int levelIndentTwips = 220; // each level indents this much further
 constexpr int maxPaginationPasses = 4;
+// The page numbers' right tab stops this far inside the margin: a tab right at the margin can
+// push the number onto a line of its own when hinted glyph advances round up.
+constexpr qreal rightTabSlack = 6;
 
 QString text(const char *english)
 {
@@ -230,7 +233,7 @@ int writeList(QTextCursor &cursor, int firstBlock, int blockCount, const std::ve
         QTextBlockFormat format;
         const qreal indent = twipsToLayout(levelIndentTwips * level);
         format.setLeftMargin(indent);
-        format.setTabPositions({QTextOption::Tab(textWidth - indent - 1, QTextOption::RightTab)});
+        format.setTabPositions({QTextOption::Tab(textWidth - indent - rightTabSlack, QTextOption::RightTab)});
         format.setProperty(prop::TabLeaders, QString(QChar(LeaderDot)));
         return format;
     };

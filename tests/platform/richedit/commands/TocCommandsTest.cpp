@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace richedit;
 
@@ -86,6 +87,11 @@ TEST_F(TocTest, ListsEveryHeadingWithItsPageAndLinksToIt)
     ASSERT_EQ(first.blockFormat().tabPositions().size(), 1);
     EXPECT_EQ(first.blockFormat().tabPositions().first().type, QTextOption::RightTab);
     EXPECT_EQ(first.blockFormat().stringProperty(prop::TabLeaders), QStringLiteral("."));
+    // Each entry is one line: the number sits at the right margin, not on a line of its own.
+    for (QTextBlock b = first; b.isValid() && b.blockNumber() < 3; b = b.next()) {
+        story().documentLayout()->blockBoundingRect(b);
+        EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+    }
     // The text after the caret follows the list.
     EXPECT_EQ(control.textCursor().block().text(), QStringLiteral("Introduction"));
 }
