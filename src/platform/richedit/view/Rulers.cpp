@@ -253,7 +253,8 @@ Rulers::Rulers(RichEditControl &control)
     setObjectName(QStringLiteral("rulers"));
     m_horizontal->hide();
     m_vertical->hide();
-    control.viewport()->installEventFilter(this);
+    m_viewport = control.viewport();
+    m_viewport->installEventFilter(this);
     connect(&control, &RichEditControl::SelectionChanged, this, &Rulers::refresh);
     connect(&control, &RichEditControl::zoomChanged, this, &Rulers::refresh);
     connect(&control, &RichEditControl::viewModeChanged, this, &Rulers::refresh);
@@ -312,7 +313,9 @@ void Rulers::refresh()
 bool Rulers::eventFilter(QObject *watched, QEvent *event)
 {
     // The viewport moves and resizes after the control has laid out its scroll bars and margins.
-    if (watched == m_control.viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    // Compared with the pointer kept at the start: while the control is being destroyed its
+    // viewport still sends events, and the control must not be asked anything then.
+    if (watched == m_viewport && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         place();
     return QObject::eventFilter(watched, event);
 }

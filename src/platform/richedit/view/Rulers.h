@@ -89,6 +89,7 @@ private:
     RulerBar *m_horizontal;
     RulerBar *m_vertical;
     QPointer<QTextDocument> m_story;
+    QObject *m_viewport = nullptr;
     bool m_horizontalShown = false;
     bool m_verticalShown = false;
 };
