@@ -26,6 +26,8 @@ QString withParagraphBreaks(QString text)
 /// characters; the caret stays next to the new content.
 void insertAtCaret(richedit::RichEditControl &editor, const std::function<void(QTextCursor &)> &insert)
 {
+    if (editor.isReadOnly()) // a protected document
+        return;
     const QTextCursor caret = editor.textCursor();
     const int anchor = caret.anchor();
     const int position = caret.position();
@@ -78,6 +80,8 @@ void InsertImage(richedit::RichEditControl &editor, const QImage &picture, qreal
 
 void ReplaceSelection(richedit::RichEditControl &editor, const QString &text)
 {
+    if (editor.isReadOnly())
+        return;
     QTextCursor cursor = editor.textCursor();
     {
         EditBlock step(cursor);

@@ -133,6 +133,8 @@ std::span<const FormattingOption> paragraphFormattingOptions()
 
 void ClearFormatting(richedit::RichEditControl &ARichEdit)
 {
+    if (ARichEdit.isReadOnly()) // a protected document
+        return;
     const QTextCursor selection = ARichEdit.textCursor();
     QTextDocument &story = *selection.document();
     const int start = selection.selectionStart();

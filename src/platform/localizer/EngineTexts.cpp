@@ -134,6 +134,20 @@ const DialogText dialogTexts[] = {
     {"StyleEditor.Underline", "richedit::StyleEditorDialog", "Underline"},
     {"StyleEditor.Color", "richedit::StyleEditorDialog", "Color..."},
     {"StyleEditor.None", "richedit::StyleEditorDialog", "(none)"},
+    // Tables of contents, captions and protection.
+    {"Toc.NoEntries", "richedit::TableOfContents", "No table of contents entries found."},
+    {"Toc.NoFigures", "richedit::TableOfContents", "No table of figures entries found."},
+    {"Caption.Figure", "richedit::Captions", "Figure"},
+    {"Caption.Table", "richedit::Captions", "Table"},
+    {"Caption.Equation", "richedit::Captions", "Equation"},
+    {"Protection.UnknownHash", "richedit::Protection", "The protection cannot be removed: the document's password is stored with the hash algorithm \"%1\", which this program does not know."},
+    {"Protection.WrongPassword", "richedit::Protection", "The password is incorrect. The document stays protected."},
+    {"Protection.ProtectTitle", "richedit::ProtectionDialog", "Start Enforcing Protection"},
+    {"Protection.NewPassword", "richedit::ProtectionDialog", "Enter new password (optional):"},
+    {"Protection.ConfirmPassword", "richedit::ProtectionDialog", "Reenter password to confirm:"},
+    {"Protection.Mismatch", "richedit::ProtectionDialog", "The passwords do not match."},
+    {"Protection.UnprotectTitle", "richedit::ProtectionDialog", "Unprotect Document"},
+    {"Protection.Password", "richedit::ProtectionDialog", "Password:"},
 
     // Open and save.
     {"File.OpenTitle", "richedit::RichEditControl", "Open"},

@@ -1,6 +1,7 @@
 #include "EditorCommands.h"
 
 #include "Bookmarks.h"
+#include "CaptionsCommands.h"
 #include "CharacterCommands.h"
 #include "EditingCommands.h"
 #include "HyperlinkCommands.h"
@@ -10,6 +11,10 @@
 #include "StyleEditor.h"
 #include "TableCommands.h"
 #include "TableGridLines.h"
+#include "ProtectionCommands.h"
+#include "TableCommands.h"
+#include "TocCommands.h"
+#include "ViewsCommands.h"
 #include "platform/richedit/view/RichEditControl.h"
 
 #include <QApplication>
@@ -149,39 +154,39 @@ const EditorCommand commandTable[] = {
     later("FloatingObjectSendBehindText", "Send Behind Text", "Send the object behind the text."),
 
     // References.
-    later("InsertTableOfContents", "Table of Contents", "Insert a table of contents built from the headings."),
-    later("UpdateTableOfContents", "Update Table", "Update the table of contents so that all entries refer to the correct page numbers."),
-    later("TableOfContentsSetParagraphBodyTextLevel", "Do Not Show in Table of Contents", "Leave the paragraph out of the table of contents."),
-    later("TableOfContentsSetParagraphHeading1Level", "Level 1", "Show the paragraph in the table of contents at level 1."),
-    later("TableOfContentsSetParagraphHeading2Level", "Level 2", "Show the paragraph in the table of contents at level 2."),
-    later("TableOfContentsSetParagraphHeading3Level", "Level 3", "Show the paragraph in the table of contents at level 3."),
-    later("TableOfContentsSetParagraphHeading4Level", "Level 4", "Show the paragraph in the table of contents at level 4."),
-    later("TableOfContentsSetParagraphHeading5Level", "Level 5", "Show the paragraph in the table of contents at level 5."),
-    later("TableOfContentsSetParagraphHeading6Level", "Level 6", "Show the paragraph in the table of contents at level 6."),
-    later("TableOfContentsSetParagraphHeading7Level", "Level 7", "Show the paragraph in the table of contents at level 7."),
-    later("TableOfContentsSetParagraphHeading8Level", "Level 8", "Show the paragraph in the table of contents at level 8."),
-    later("TableOfContentsSetParagraphHeading9Level", "Level 9", "Show the paragraph in the table of contents at level 9."),
-    later("InsertFigureCaption", "Figures Caption", "Add a caption below a figure."),
-    later("InsertTableCaption", "Tables Caption", "Add a caption to a table."),
-    later("InsertEquationCaption", "Equations Caption", "Add a caption to an equation."),
-    later("InsertTableOfFigures", "Table of Figures", "Insert a list of the figures in the document."),
-    later("InsertTableOfTables", "Table of Tables", "Insert a list of the tables in the document."),
-    later("InsertTableOfEquations", "Table of Equations", "Insert a list of the equations in the document."),
-    later("UpdateTableOfFigures", "Update Table", "Update the table of figures to include all the entries in the document."),
+    run("InsertTableOfContents", "Table of Contents", "Insert a table of contents built from the headings.", toc::insertTableOfContents),
+    run("UpdateTableOfContents", "Update Table", "Update the table of contents so that all entries refer to the correct page numbers.", toc::updateTableOfContents, toc::canUpdateTableOfContents),
+    run("TableOfContentsSetParagraphBodyTextLevel", "Do Not Show in Table of Contents", "Leave the paragraph out of the table of contents.", toc::setLevel<-1>, nullptr, toc::isLevel<-1>),
+    run("TableOfContentsSetParagraphHeading1Level", "Level 1", "Show the paragraph in the table of contents at level 1.", toc::setLevel<0>, nullptr, toc::isLevel<0>),
+    run("TableOfContentsSetParagraphHeading2Level", "Level 2", "Show the paragraph in the table of contents at level 2.", toc::setLevel<1>, nullptr, toc::isLevel<1>),
+    run("TableOfContentsSetParagraphHeading3Level", "Level 3", "Show the paragraph in the table of contents at level 3.", toc::setLevel<2>, nullptr, toc::isLevel<2>),
+    run("TableOfContentsSetParagraphHeading4Level", "Level 4", "Show the paragraph in the table of contents at level 4.", toc::setLevel<3>, nullptr, toc::isLevel<3>),
+    run("TableOfContentsSetParagraphHeading5Level", "Level 5", "Show the paragraph in the table of contents at level 5.", toc::setLevel<4>, nullptr, toc::isLevel<4>),
+    run("TableOfContentsSetParagraphHeading6Level", "Level 6", "Show the paragraph in the table of contents at level 6.", toc::setLevel<5>, nullptr, toc::isLevel<5>),
+    run("TableOfContentsSetParagraphHeading7Level", "Level 7", "Show the paragraph in the table of contents at level 7.", toc::setLevel<6>, nullptr, toc::isLevel<6>),
+    run("TableOfContentsSetParagraphHeading8Level", "Level 8", "Show the paragraph in the table of contents at level 8.", toc::setLevel<7>, nullptr, toc::isLevel<7>),
+    run("TableOfContentsSetParagraphHeading9Level", "Level 9", "Show the paragraph in the table of contents at level 9.", toc::setLevel<8>, nullptr, toc::isLevel<8>),
+    run("InsertFigureCaption", "Figures Caption", "Add a caption below a figure.", captions::insertFigureCaption),
+    run("InsertTableCaption", "Tables Caption", "Add a caption to a table.", captions::insertTableCaption),
+    run("InsertEquationCaption", "Equations Caption", "Add a caption to an equation.", captions::insertEquationCaption),
+    run("InsertTableOfFigures", "Table of Figures", "Insert a list of the figures in the document.", toc::insertTableOfFigures),
+    run("InsertTableOfTables", "Table of Tables", "Insert a list of the tables in the document.", toc::insertTableOfTables),
+    run("InsertTableOfEquations", "Table of Equations", "Insert a list of the equations in the document.", toc::insertTableOfEquations),
+    run("UpdateTableOfFigures", "Update Table", "Update the table of figures to include all the entries in the document.", toc::updateTableOfFigures, toc::canUpdateTableOfFigures),
 
     // Review.
     later("CheckSpelling", "Spelling", "Check the spelling of the text in the document."),
-    later("ProtectDocument", "Protect Document", "Keep others from changing the document."),
-    later("UnprotectDocument", "Unprotect Document", "Allow changes to the document again."),
+    run("ProtectDocument", "Protect Document", "Keep others from changing the document.", protection::protectDocument, protection::canProtectDocument),
+    run("UnprotectDocument", "Unprotect Document", "Allow changes to the document again.", protection::unprotectDocument, protection::canUnprotectDocument),
     later("ShowRangeEditingPermissions", "Range Editing Permissions", "Choose who may edit parts of a protected document."),
     later("EncryptDocument", "Encrypt with Password", "Require a password to open the document."),
 
     // View.
-    later("SwitchToSimpleView", "Simple View", "Show the document as a simple memo, without pages."),
-    later("SwitchToDraftView", "Draft View", "Show the document as a draft to edit the text quickly."),
-    later("SwitchToPrintLayoutView", "Print Layout", "Show the document as it will look when printed."),
-    later("ToggleShowHorizontalRuler", "Horizontal Ruler", "Show or hide the horizontal ruler."),
-    later("ToggleShowVerticalRuler", "Vertical Ruler", "Show or hide the vertical ruler."),
+    run("SwitchToSimpleView", "Simple View", "Show the document as a simple memo, without pages.", views::switchTo<ViewMode::Simple>, nullptr, views::isIn<ViewMode::Simple>),
+    run("SwitchToDraftView", "Draft View", "Show the document as a draft to edit the text quickly.", views::switchTo<ViewMode::Draft>, nullptr, views::isIn<ViewMode::Draft>),
+    run("SwitchToPrintLayoutView", "Print Layout", "Show the document as it will look when printed.", views::switchTo<ViewMode::PrintLayout>, nullptr, views::isIn<ViewMode::PrintLayout>),
+    run("ToggleShowHorizontalRuler", "Horizontal Ruler", "Show or hide the horizontal ruler.", views::toggleHorizontalRuler, nullptr, views::isHorizontalRulerShown),
+    run("ToggleShowVerticalRuler", "Vertical Ruler", "Show or hide the vertical ruler.", views::toggleVerticalRuler, nullptr, views::isVerticalRulerShown),
     run("ZoomIn", "Zoom In", "Zoom in to get a close-up view of the document.", zoomIn, canZoomIn),
     run("ZoomOut", "Zoom Out", "Zoom out to see more of the page at a reduced size.", zoomOut, canZoomOut),
 
@@ -296,6 +301,9 @@ const EditorCommand &EditorCommands::require(QAnyStringView name) const
 bool EditorCommands::isEnabled(const EditorCommand &command) const
 {
     if (!command.execute)
+        return false;
+    // A protected document is read-only: only commands that change nothing stay available.
+    if (protection::isProtected(m_control) && !protection::allowedWhileProtected(command.name))
         return false;
     CommandContext context{m_control, m_dialogs, const_cast<CommandSession &>(m_session)};
     return !command.enabled || command.enabled(context);

@@ -99,6 +99,11 @@ public:
     virtual std::optional<ColumnsSettings> columnsForm(const ColumnsSettings &current, MeasurementUnit unit) = 0;
     /// The line numbers dialog, the distance shown in `unit`; empty when cancelled.
     virtual std::optional<LineNumbering> lineNumberingForm(const LineNumbering &current, MeasurementUnit unit) = 0;
+    /// The password that will protect the document, entered twice; empty for none. Empty
+    /// optional when cancelled.
+    virtual std::optional<QString> newPasswordForm() = 0;
+    /// The password that removes the document's protection; empty optional when cancelled.
+    virtual std::optional<QString> passwordForm() = 0;
     /// A plain information message.
     virtual void information(const QString &text) = 0;
 

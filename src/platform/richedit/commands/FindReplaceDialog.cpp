@@ -111,6 +111,8 @@ void FindReplaceDialog::findNextClicked()
 void FindReplaceDialog::replaceClicked()
 {
     storeOptions();
+    if (m_control.isReadOnly()) // a protected document
+        return;
     QTextCursor selection = m_control.textCursor();
     if (replaceSelection(selection, m_session.searchText, m_session.replacement,
                          {m_session.matchCase, m_session.wholeWord}))
@@ -121,6 +123,8 @@ void FindReplaceDialog::replaceClicked()
 void FindReplaceDialog::replaceAllClicked()
 {
     storeOptions();
+    if (m_control.isReadOnly())
+        return;
     const int count = replaceAll(*m_control.mainStory(), m_session.searchText, m_session.replacement,
                                  {m_session.matchCase, m_session.wholeWord});
     m_status->setText(count == 0 ? tr("The search item was not found.") : tr("Replaced %1 occurrence(s).").arg(count));

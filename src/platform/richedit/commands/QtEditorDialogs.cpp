@@ -6,6 +6,7 @@
 #include "LineNumberingDialog.h"
 #include "PageSetupDialog.h"
 #include "ParagraphDialog.h"
+#include "ProtectionDialog.h"
 #include "SymbolDialog.h"
 #include "TableDialogs.h"
 
@@ -215,6 +216,20 @@ std::optional<CellShift> QtEditorDialogs::deleteCellsForm()
 std::optional<QSize> QtEditorDialogs::splitCellsForm(const QSize &initial)
 {
     return dialogs::splitCellsForm(m_parent, initial);
+std::optional<QString> QtEditorDialogs::newPasswordForm()
+{
+    ProtectionDialog dialog(ProtectionDialog::Purpose::Protect, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password();
+}
+
+std::optional<QString> QtEditorDialogs::passwordForm()
+{
+    ProtectionDialog dialog(ProtectionDialog::Purpose::Unprotect, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password();
 }
 
 } // namespace richedit

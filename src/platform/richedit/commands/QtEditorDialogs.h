@@ -29,6 +29,8 @@ public:
                                                    PageSetupPage page) override;
     std::optional<ColumnsSettings> columnsForm(const ColumnsSettings &current, MeasurementUnit unit) override;
     std::optional<LineNumbering> lineNumberingForm(const LineNumbering &current, MeasurementUnit unit) override;
+    std::optional<QString> newPasswordForm() override;
+    std::optional<QString> passwordForm() override;
     void information(const QString &text) override;
 
     // Styles and tables.

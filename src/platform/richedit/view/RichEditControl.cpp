@@ -1,5 +1,6 @@
 #include "RichEditControl.h"
 
+#include "ContinuousLayout.h"
 #include "StoryTextItem.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/formats/Formats.h"
@@ -11,6 +12,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -83,10 +85,12 @@ void RichEditControl::attachDocument(std::unique_ptr<Document> document)
     const bool hadFocus = m_item && m_item->hasFocus();
     delete m_item;
     m_item = nullptr;
+    m_continuous.reset();
     m_layout.reset();
     m_document = std::move(document);
     m_layout = std::make_unique<StandardPageLayout>(*m_document);
-    m_layout->apply();
+    m_continuous = std::make_unique<ContinuousLayout>(*m_document, *m_layout);
+    applyViewMode();
 
     m_item = new StoryTextItem;
     m_item->setDocument(m_document->mainStory());
@@ -101,6 +105,8 @@ void RichEditControl::attachDocument(std::unique_ptr<Document> document)
     connect(m_item, &StoryTextItem::cursorPositionChanged, this, &RichEditControl::SelectionChanged);
     connect(m_item, &StoryTextItem::selectionChanged, this, &RichEditControl::SelectionChanged);
     connect(m_item, &StoryTextItem::overwriteModeChanged, this, &RichEditControl::overwriteModeChanged);
+    const Protection &protection = m_document->protection();
+    setReadOnly(protection.enforced && protection.kind != ProtectionKind::None);
 
     updateSceneRect();
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
@@ -111,22 +117,53 @@ void RichEditControl::attachDocument(std::unique_ptr<Document> document)
 
 void RichEditControl::updatePageSetup()
 {
-    m_layout->apply();
+    applyViewMode();
     updateSceneRect();
     viewport()->update();
 }
 
+void RichEditControl::setViewMode(ViewMode mode)
+{
+    if (mode == m_viewMode)
+        return;
+    m_viewMode = mode;
+    updatePageSetup();
+    // The caret's paragraph stays in sight.
+    const QTextBlock block = textCursor().block();
+    ensureVisible(mainStory()->documentLayout()->blockBoundingRect(block), 0, 0);
+    emit viewModeChanged(mode);
+}
+
+void RichEditControl::applyViewMode()
+{
+    m_continuous->apply(m_viewMode, viewport()->width() / transform().m11() - 2 * deskMargin - 2);
+}
+
+bool RichEditControl::isReadOnly() const
+{
+    return !(m_item->textInteractionFlags() & Qt::TextEditable);
+}
+
+void RichEditControl::setReadOnly(bool readOnly)
+{
+    m_item->setTextInteractionFlags(readOnly ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                             : Qt::TextEditorInteraction);
+}
+
 void RichEditControl::updateSceneRect()
 {
-    const int pages = m_layout->pageCount();
-    const QRectF last = m_layout->pageRect(pages - 1);
-    const QRectF used(0, 0, last.width(), last.bottom());
+    const PageGeometry &geometry = pageGeometry();
+    const QRectF first = geometry.pageRect(0);
+    const QRectF last = geometry.pageRect(geometry.pageCount() - 1);
+    const QRectF used(first.left(), first.top(), last.width(), last.bottom() - first.top());
     m_scene->setSceneRect(used.adjusted(-deskMargin, -deskMargin, deskMargin, deskMargin));
     viewport()->update();
 }
 
 const PageGeometry &RichEditControl::pageGeometry() const
 {
+    if (m_viewMode != ViewMode::PrintLayout)
+        return *m_continuous;
     return *m_layout;
 }
 
@@ -135,10 +172,11 @@ void RichEditControl::drawBackground(QPainter *painter, const QRectF &rect)
     painter->fillRect(rect, deskColour);
     const QColor documentPageColour = m_document->pageColor();
     const QColor paperColour = documentPageColour.isValid() ? documentPageColour : pageColour;
-    const int first = m_layout->pageAt(rect.top());
-    const int last = m_layout->pageAt(rect.bottom());
+    const PageGeometry &geometry = pageGeometry();
+    const int first = geometry.pageAt(rect.top());
+    const int last = geometry.pageAt(rect.bottom());
     for (int page = first; page <= last; ++page) {
-        const QRectF paper = m_layout->pageRect(page);
+        const QRectF paper = geometry.pageRect(page);
         painter->fillRect(paper.translated(3, 3), shadowColour);
         painter->fillRect(paper, paperColour);
         painter->setPen(QPen(pageBorderColour, 0));
@@ -156,6 +194,9 @@ void RichEditControl::focusInEvent(QFocusEvent *event)
 void RichEditControl::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
+    // The simple view's text follows the window's width.
+    if (m_viewMode == ViewMode::Simple && event->size().width() != event->oldSize().width())
+        updatePageSetup();
     viewport()->update();
 }
 
@@ -217,6 +258,8 @@ void RichEditControl::setZoomFactor(qreal zoom)
         return;
     m_zoom = zoom;
     applyZoomTransform();
+    if (m_viewMode == ViewMode::Simple)
+        updatePageSetup();
     emit zoomChanged(m_zoom);
 }
 

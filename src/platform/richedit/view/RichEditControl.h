@@ -3,6 +3,7 @@
 #include "platform/richedit/formats/DocumentFormat.h"
 #include "platform/richedit/model/Document.h"
 #include "platform/richedit/model/Units.h"
+#include "ViewMode.h"
 
 #include <QGraphicsView>
 #include <QTextCursor>
@@ -15,6 +16,7 @@ class Dialogs;
 
 namespace richedit {
 
+class ContinuousLayout;
 class PageGeometry;
 class StandardPageLayout;
 class StoryTextItem;
@@ -65,6 +67,18 @@ public:
     /// Re-applies the page setup of the sections to the view (after a page setup change).
     void updatePageSetup();
 
+    /// How the story is shown: pages, a draft sheet or the window's width. Text, caret and
+    /// undo history stay as they are.
+    ViewMode viewMode() const { return m_viewMode; }
+    void setViewMode(ViewMode mode);
+    /// Read-only: the caret moves and text can be selected and copied, but keys, the mouse
+    /// and the context menu change nothing. Loading a document whose protection is enforced
+    /// makes the control read-only, any other document editable.
+    bool isReadOnly() const;
+    void setReadOnly(bool readOnly);
+    /// Room left free beside the text at the left and the top, where the rulers sit.
+    void setRulerMargins(int left, int top) { setViewportMargins(left, top, 0, 0); }
+
     // The editor's own document commands. Each returns whether it went through.
     /// An empty, unnamed document (asks `DocumentClosing` first when modified).
     bool newDocument();
@@ -88,6 +102,7 @@ signals:
     void SelectionChanged();
     void overwriteModeChanged(bool overwrite);
     void zoomChanged(qreal zoom);
+    void viewModeChanged(richedit::ViewMode mode);
 
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
@@ -100,10 +115,13 @@ private:
     void updateSceneRect();
     bool askDocumentClosing();
     void applyZoomTransform();
+    void applyViewMode();
 
     ui::Dialogs &m_dialogs;
     std::unique_ptr<Document> m_document;
     std::unique_ptr<StandardPageLayout> m_layout;
+    std::unique_ptr<ContinuousLayout> m_continuous;
+    ViewMode m_viewMode = ViewMode::PrintLayout;
     QGraphicsScene *m_scene;
     StoryTextItem *m_item = nullptr;
     QString m_currentFileName;

@@ -85,6 +85,10 @@ public:
     {
         return next(lineNumberings);
     }
+    std::deque<std::optional<QString>> newPasswords;
+    std::deque<std::optional<QString>> passwords;
+    std::optional<QString> newPasswordForm() override { return next(newPasswords); }
+    std::optional<QString> passwordForm() override { return next(passwords); }
     void information(const QString &text) override { messages << text; }
 
     // Styles and tables.

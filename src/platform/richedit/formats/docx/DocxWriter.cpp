@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextList>
@@ -220,6 +221,7 @@ private:
     std::map<int, QStringList> m_bookmarkEnds;
     std::map<const QTextDocument *, std::pair<std::map<int, QStringList>, std::map<int, QStringList>>> m_storyMarks;
     std::map<QString, int> m_bookmarkIds;
+    int m_openField = 0; // the field whose result the paragraphs written last are in
     int m_imageCount = 0;
     int m_drawingId = 0;
     int m_headerCount = 0;
@@ -725,36 +727,42 @@ void Generator::runs(pugi::xml_node p, const QTextBlock &block, const QTextCharF
                      const StoryContext &context)
 {
     const StyleSheet &sheet = m_document.styles();
-    int openField = 0;
     QString openHref;
     pugi::xml_node target = p;
-    QTextCharFormat fieldFormat;
     const auto fieldChar = [&](const char *type) {
         pugi::xml_node r = p.append_child("w:r");
         r.append_child("w:fldChar").append_attribute("w:fldCharType") = type;
     };
-    const auto close = [&] {
-        if (openField)
-            fieldChar("end");
-        openField = 0;
+    const auto closeLink = [&] {
         openHref.clear();
         target = p;
+    };
+    const auto closeField = [&] {
+        closeLink();
+        if (m_openField)
+            fieldChar("end");
+        m_openField = 0;
     };
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         const int field = format.intProperty(prop::FieldId);
         const QString href = format.isAnchor() ? format.anchorHref() : QString();
-        if (field != openField || href != openHref) {
-            close();
+        if (field != m_openField) {
+            closeField();
             if (field) {
                 fieldChar("begin");
                 pugi::xml_node instr = p.append_child("w:r").append_child("w:instrText");
                 instr.append_attribute("xml:space") = "preserve";
                 instr.text().set((QLatin1Char(' ') + format.stringProperty(prop::FieldInstruction) + QLatin1Char(' ')).toUtf8().constData());
                 fieldChar("separate");
-                openField = field;
-            } else if (!href.isEmpty()) {
+                m_openField = field;
+            }
+        }
+        // A link inside a field's result (a table of contents entry) stays inside the field.
+        if (href != openHref) {
+            closeLink();
+            if (!href.isEmpty()) {
                 target = p.append_child("w:hyperlink");
                 if (href.startsWith(QLatin1Char('#')))
                     setAttribute(target, "w:anchor", href.mid(1).toUtf8());
@@ -795,7 +803,15 @@ void Generator::runs(pugi::xml_node p, const QTextBlock &block, const QTextCharF
                 bookmarks(target, position, context);
         }
     }
-    close();
+    // A field whose result goes on in the next paragraph (a table of contents) stays open.
+    const QTextBlock next = block.next();
+    const bool continues = m_openField && next.isValid() && next.begin() != next.end()
+                           && next.begin().fragment().charFormat().intProperty(prop::FieldId) == m_openField
+                           && !QTextCursor(block).currentTable() && !QTextCursor(next).currentTable();
+    if (continues)
+        closeLink();
+    else
+        closeField();
     bookmarks(p, block.position() + block.length() - 1, context);
 }
 
