@@ -63,6 +63,11 @@ public:
     virtual void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) = 0;
     /// A plain information message.
     virtual void information(const QString &text) = 0;
+    /// The printer dialog, then the control's pages printed as it lays them out; false when
+    /// cancelled. Throws `richedit::Error` when the printer cannot be started.
+    virtual bool printForm(RichEditControl &control) = 0;
+    /// The print preview window over the control's pages.
+    virtual void printPreviewForm(RichEditControl &control) = 0;
 };
 
 } // namespace richedit

@@ -4,6 +4,10 @@
 #include "FindReplaceDialog.h"
 #include "ParagraphDialog.h"
 #include "SymbolDialog.h"
+#include "platform/richedit/Error.h"
+#include "platform/richedit/layout/PageGeometry.h"
+#include "platform/richedit/view/PagePainter.h"
+#include "platform/richedit/view/RichEditControl.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -18,6 +22,9 @@
 #include <QFormLayout>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -154,6 +161,28 @@ void QtEditorDialogs::showFindReplace(RichEditControl &control, CommandSession &
 void QtEditorDialogs::information(const QString &text)
 {
     QMessageBox::information(m_parent, QString(), text);
+}
+
+bool QtEditorDialogs::printForm(RichEditControl &control)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setMinMax(1, control.pageGeometry().pageCount());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printPages(control.document(), control.pageGeometry(), printer) == 0)
+        throw Error(QStringLiteral("The printer \"%1\" could not be started.").arg(printer.printerName()));
+    return true;
+}
+
+void QtEditorDialogs::printPreviewForm(RichEditControl &control)
+{
+    QPrintPreviewDialog preview(m_parent);
+    if (!m_previewCaption.isEmpty())
+        preview.setWindowTitle(m_previewCaption);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&control](QPrinter *printer) { printPages(control.document(), control.pageGeometry(), *printer); });
+    preview.exec();
 }
 
 } // namespace richedit

@@ -26,10 +26,16 @@ public:
     std::optional<QString> pictureFile() override;
     void showFindReplace(RichEditControl &control, CommandSession &session, bool replace) override;
     void information(const QString &text) override;
+    bool printForm(RichEditControl &control) override;
+    void printPreviewForm(RichEditControl &control) override;
+
+    /// The caption of the print preview window (the program's print component names it).
+    void setPrintPreviewCaption(const QString &caption) { m_previewCaption = caption; }
 
 private:
     QWidget *m_parent;
     QPointer<FindReplaceDialog> m_findReplace;
+    QString m_previewCaption;
 };
 
 } // namespace richedit

@@ -57,6 +57,15 @@ QTextDocument *Document::ensureHeaderFooter(int sectionIndex, HeaderFooterKind k
     return story;
 }
 
+void Document::removeHeaderFooter(int sectionIndex, HeaderFooterKind kind)
+{
+    const auto it = m_headerFooters.find({sectionIndex, static_cast<int>(kind)});
+    if (it == m_headerFooters.end())
+        return;
+    delete it->second;
+    m_headerFooters.erase(it);
+}
+
 void Document::setBookmark(const QString &name, int start, int end)
 {
     QTextCursor cursor(m_mainStory);

@@ -60,6 +60,8 @@ public:
     QTextDocument *headerFooter(int sectionIndex, HeaderFooterKind kind) const;
     /// The story, created empty (with the main story's default font) when it does not exist.
     QTextDocument *ensureHeaderFooter(int sectionIndex, HeaderFooterKind kind);
+    /// Deletes the section's own story, so that it shows the previous section's again.
+    void removeHeaderFooter(int sectionIndex, HeaderFooterKind kind);
     /// Odd and even pages have different headers and footers (a setting of the whole document).
     bool evenAndOddHeaders() const { return m_evenAndOddHeaders; }
     void setEvenAndOddHeaders(bool value) { m_evenAndOddHeaders = value; }

@@ -62,6 +62,14 @@ public:
         lastFindWasReplace = replace;
     }
     void information(const QString &text) override { messages << text; }
+    int printFormsShown = 0;
+    int printPreviewsShown = 0;
+    bool printForm(richedit::RichEditControl &) override
+    {
+        ++printFormsShown;
+        return false;
+    }
+    void printPreviewForm(richedit::RichEditControl &) override { ++printPreviewsShown; }
 };
 
 /// A control with its command registry over a document of a few paragraphs.

@@ -172,7 +172,7 @@ TEST_F(CommandsTest, FindNextRepeatsTheLastSearchAndSaysWhenNothingIsFound)
 TEST_F(CommandsTest, CommandsWithoutAnEngineFeatureAreDisabledAndDoNothing)
 {
     setText(QStringLiteral("text"));
-    for (const char *name : {"ShowPrintForm", "InsertTableOfContents", "EditPageHeader", "ProtectDocument"}) {
+    for (const char *name : {"InsertTextBox", "InsertTableOfContents", "UpdateTableOfFigures", "ProtectDocument"}) {
         EXPECT_FALSE(commands.isEnabled(name)) << name;
         commands.execute(name);
     }
