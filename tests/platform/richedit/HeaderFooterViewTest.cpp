@@ -139,6 +139,10 @@ TEST_F(HeaderFooterViewTest, SavingClearsTheModifiedHeaderAndTheHeaderIsSaved)
     const std::unique_ptr<Document> read = readDocument(path, DocumentFormat::OpenXml);
     ASSERT_NE(read->headerFooter(0, HF::HeaderOdd), nullptr);
     EXPECT_EQ(read->headerFooter(0, HF::HeaderOdd)->toPlainText(), QStringLiteral("Saved head"));
+
+    // The reader fills the header by editing it; loaded, the document is still unmodified.
+    control.LoadDocument(path, DocumentFormat::OpenXml);
+    EXPECT_FALSE(control.DocumentModelModified());
 }
 
 TEST_F(HeaderFooterViewTest, LoadingAnotherDocumentWhileEditingAHeaderReturnsToItsBody)

@@ -111,6 +111,9 @@ void RichEditControl::attachDocument(std::unique_ptr<Document> document)
     m_item = nullptr;
     m_layout.reset();
     m_document = std::move(document);
+    // A reader builds the header and footer stories by editing them; as loaded they are unchanged.
+    for (QTextDocument *story : headerFooterStories(*m_document))
+        story->setModified(false);
     m_layout = std::make_unique<StandardPageLayout>(*m_document);
     m_layout->apply();
 
