@@ -142,6 +142,11 @@ void RichEditControl::updatePageSetup()
 {
     m_layout->apply();
     updateSceneRect();
+    if (m_hfItem) {
+        // The open header or footer follows its page, which may have moved or gone.
+        m_hfPage = std::min(m_hfPage, m_layout->pageCount() - 1);
+        placeHeaderFooterItem();
+    }
     viewport()->update();
 }
 
