@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "PrintComponent.h"
 #include "commands/RibbonBinding.h"
 #include "language/CommandTexts.h"
 #include "online/DocumentSaver.h"
@@ -170,6 +171,7 @@ void TForm1::buildRibbon()
     dxRibbon = new ribbon::Ribbon(this);
     setMenuWidget(dxRibbon);
     m_editorDialogs = std::make_unique<richedit::QtEditorDialogs>(this);
+    m_editorDialogs->setPrintPreviewCaption(dxComponentPrinter().previewCaption);
     editorCommands = new richedit::EditorCommands(*dxRichEditControl1, *m_editorDialogs, this);
 
     const auto own = [this](void (TForm1::*handler)()) {

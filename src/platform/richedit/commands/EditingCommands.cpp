@@ -33,7 +33,7 @@ SearchOptions options(const CommandSession &session)
 /// The width text can take on the first page, in layout units.
 qreal textWidth(RichEditControl &control)
 {
-    const QTextDocument *story = control.mainStory();
+    const QTextDocument *story = control.activeStory();
     const qreal width = story->pageSize().width() - 2 * story->documentMargin();
     return width > 0 ? width : story->textWidth();
 }
@@ -42,7 +42,7 @@ qreal textWidth(RichEditControl &control)
 /// no wider than the text.
 void insertImage(RichEditControl &control, const QImage &image)
 {
-    QTextDocument *story = control.mainStory();
+    QTextDocument *story = control.activeStory();
     const QString name = QStringLiteral("image:") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     story->addResource(QTextDocument::ImageResource, QUrl(name), image);
     const qreal dotsPerInch = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : layoutDpi;
@@ -77,7 +77,7 @@ void pasteSelection(CommandContext &context, const QVariant &)
         cursor.beginEditBlock();
         cursor.removeSelectedText();
         if (data->hasHtml())
-            cursor.insertFragment(QTextDocumentFragment::fromHtml(data->html(), context.control.mainStory()));
+            cursor.insertFragment(QTextDocumentFragment::fromHtml(data->html(), context.control.activeStory()));
         else
             cursor.insertText(data->text());
         cursor.endEditBlock();
@@ -122,25 +122,25 @@ bool hasSelection(const CommandContext &context)
 void undo(CommandContext &context, const QVariant &)
 {
     QTextCursor cursor = context.control.textCursor();
-    context.control.mainStory()->undo(&cursor);
+    context.control.activeStory()->undo(&cursor);
     context.control.setTextCursor(cursor);
 }
 
 bool canUndo(const CommandContext &context)
 {
-    return context.control.mainStory()->isUndoAvailable();
+    return context.control.activeStory()->isUndoAvailable();
 }
 
 void redo(CommandContext &context, const QVariant &)
 {
     QTextCursor cursor = context.control.textCursor();
-    context.control.mainStory()->redo(&cursor);
+    context.control.activeStory()->redo(&cursor);
     context.control.setTextCursor(cursor);
 }
 
 bool canRedo(const CommandContext &context)
 {
-    return context.control.mainStory()->isRedoAvailable();
+    return context.control.activeStory()->isRedoAvailable();
 }
 
 void selectAll(CommandContext &context, const QVariant &)
@@ -196,7 +196,7 @@ void searchReplace(CommandContext &context, const QVariant &)
 
 void searchFindNext(CommandContext &context, const QVariant &)
 {
-    const QTextCursor found = findNext(*context.control.mainStory(), context.session.searchText,
+    const QTextCursor found = findNext(*context.control.activeStory(), context.session.searchText,
                                        context.control.textCursor(), options(context.session));
     if (found.isNull()) {
         context.dialogs.information(commandText("The search item \"%1\" was not found.").arg(context.session.searchText));

@@ -4,11 +4,13 @@
 #include "CaptionsCommands.h"
 #include "CharacterCommands.h"
 #include "EditingCommands.h"
+#include "HeaderFooterCommands.h"
 #include "HyperlinkCommands.h"
 #include "MultiLevelList.h"
 #include "PageSetupCommands.h"
 #include "ParagraphCommands.h"
 #include "StyleEditor.h"
+#include "PrintCommands.h"
 #include "TableCommands.h"
 #include "TableGridLines.h"
 #include "ProtectionCommands.h"
@@ -27,6 +29,8 @@ namespace {
 using namespace character;
 using namespace editing;
 using namespace pagesetup;
+using namespace headerfooter;
+using namespace printing;
 using namespace paragraph;
 using namespace table;
 
@@ -46,8 +50,8 @@ constexpr EditorCommand later(const char *name, const char *caption, const char 
 // clang-format off
 const EditorCommand commandTable[] = {
     // Printing and page setup.
-    later("ShowPrintForm", "Print", "Select a printer, the number of copies and other options before printing."),
-    later("ShowPrintPreviewForm", "Print Preview", "Preview the pages before printing."),
+    run("ShowPrintForm", "Print", "Select a printer, the number of copies and other options before printing.", showPrintForm),
+    run("ShowPrintPreviewForm", "Print Preview", "Preview the pages before printing.", showPrintPreviewForm),
     run("ShowPageSetupForm", "Page Setup", "Set the margins, paper size and layout of the pages.", showPageSetupForm),
 
     // Clipboard.
@@ -100,10 +104,10 @@ const EditorCommand commandTable[] = {
     run("SelectAll", "Select All", "Select the entire document.", selectAll),
 
     // Insert.
-    later("EditPageHeader", "Header", "Edit the header of the document."),
-    later("EditPageFooter", "Footer", "Edit the footer of the document."),
-    later("InsertPageNumberField", "Page Number", "Insert the page number."),
-    later("InsertPageCountField", "Page Count", "Insert the total number of pages."),
+    run("EditPageHeader", "Header", "Edit the header of the document.", editPageHeader),
+    run("EditPageFooter", "Footer", "Edit the footer of the document.", editPageFooter),
+    run("InsertPageNumberField", "Page Number", "Insert the page number.", insertPageNumberField),
+    run("InsertPageCountField", "Page Count", "Insert the total number of pages.", insertPageCountField),
     run("InsertPageBreak", "Page", "Start the next page at the current position.", insertPageBreak),
     run("InsertPicture", "Inline Picture", "Insert a picture from a file.", insertPicture),
     run("ShowBookmarkForm", "Bookmark", "Create a bookmark to assign a name to a specific point in the document.", bookmarks::showBookmarkForm),
@@ -191,14 +195,14 @@ const EditorCommand commandTable[] = {
     run("ZoomOut", "Zoom Out", "Zoom out to see more of the page at a reduced size.", zoomOut, canZoomOut),
 
     // Headers and footers.
-    later("ToggleDifferentFirstPage", "Different First Page", "Give the first page a header and footer of its own."),
-    later("ToggleDifferentOddAndEvenPages", "Different Odd & Even Pages", "Give odd and even pages headers and footers of their own."),
-    later("GoToPageHeader", "Go to Header", "Move the caret to the page header."),
-    later("GoToPageFooter", "Go to Footer", "Move the caret to the page footer."),
-    later("GoToNextPageHeaderFooter", "Show Next", "Go to the next section's header or footer."),
-    later("GoToPreviousPageHeaderFooter", "Show Previous", "Go to the previous section's header or footer."),
-    later("ToggleHeaderFooterLinkToPrevious", "Link to Previous", "Use the same header and footer as the previous section."),
-    later("ClosePageHeaderFooter", "Close Header and Footer", "Close the header and footer and return to the document."),
+    run("ToggleDifferentFirstPage", "Different First Page", "Give the first page a header and footer of its own.", toggleDifferentFirstPage, inHeaderFooter, hasDifferentFirstPage),
+    run("ToggleDifferentOddAndEvenPages", "Different Odd & Even Pages", "Give odd and even pages headers and footers of their own.", toggleDifferentOddAndEven, inHeaderFooter, hasDifferentOddAndEven),
+    run("GoToPageHeader", "Go to Header", "Move the caret to the page header.", goToPageHeader, inPageFooter),
+    run("GoToPageFooter", "Go to Footer", "Move the caret to the page footer.", goToPageFooter, inPageHeader),
+    run("GoToNextPageHeaderFooter", "Show Next", "Go to the next section's header or footer.", goToNextHeaderFooter, hasNextHeaderFooter),
+    run("GoToPreviousPageHeaderFooter", "Show Previous", "Go to the previous section's header or footer.", goToPreviousHeaderFooter, hasPreviousHeaderFooter),
+    run("ToggleHeaderFooterLinkToPrevious", "Link to Previous", "Use the same header and footer as the previous section.", toggleLinkToPrevious, canLinkToPrevious, isLinkedToPrevious),
+    run("ClosePageHeaderFooter", "Close Header and Footer", "Close the header and footer and return to the document.", closeHeaderFooter, inHeaderFooter),
 
     // Table design.
     run("ToggleTableCellsBottomBorder", "Bottom Border", "Show or hide the bottom border of the selected cells.", toggleBordersOf<BorderSet::Bottom>, inTable, hasBordersOf<BorderSet::Bottom>),
@@ -267,7 +271,7 @@ EditorCommands::EditorCommands(RichEditControl &control, EditorDialogs &dialogs,
 
 void EditorCommands::followStory()
 {
-    QTextDocument *story = m_control.mainStory();
+    QTextDocument *story = m_control.activeStory();
     if (story == m_story)
         return;
     if (m_story)

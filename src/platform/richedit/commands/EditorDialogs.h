@@ -118,6 +118,11 @@ public:
     /// Columns (width) and rows (height) to split the selected cells into.
     virtual std::optional<QSize> splitCellsForm(const QSize &) { return {}; }
     // ---
+    /// The printer dialog, then the control's pages printed as it lays them out; false when
+    /// cancelled. Throws `richedit::Error` when the printer cannot be started.
+    virtual bool printForm(RichEditControl &control) = 0;
+    /// The print preview window over the control's pages.
+    virtual void printPreviewForm(RichEditControl &control) = 0;
 };
 
 } // namespace richedit

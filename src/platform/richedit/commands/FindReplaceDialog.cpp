@@ -98,7 +98,7 @@ void FindReplaceDialog::storeOptions()
 void FindReplaceDialog::findNextClicked()
 {
     storeOptions();
-    const QTextCursor found = findNext(*m_control.mainStory(), m_session.searchText, m_control.textCursor(),
+    const QTextCursor found = findNext(*m_control.activeStory(), m_session.searchText, m_control.textCursor(),
                                        {m_session.matchCase, m_session.wholeWord});
     if (found.isNull()) {
         m_status->setText(tr("The search item was not found."));
@@ -125,7 +125,7 @@ void FindReplaceDialog::replaceAllClicked()
     storeOptions();
     if (m_control.isReadOnly())
         return;
-    const int count = replaceAll(*m_control.mainStory(), m_session.searchText, m_session.replacement,
+    const int count = replaceAll(*m_control.activeStory(), m_session.searchText, m_session.replacement,
                                  {m_session.matchCase, m_session.wholeWord});
     m_status->setText(count == 0 ? tr("The search item was not found.") : tr("Replaced %1 occurrence(s).").arg(count));
 }

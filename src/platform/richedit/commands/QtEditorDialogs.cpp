@@ -9,6 +9,10 @@
 #include "ProtectionDialog.h"
 #include "SymbolDialog.h"
 #include "TableDialogs.h"
+#include "platform/richedit/Error.h"
+#include "platform/richedit/layout/PageGeometry.h"
+#include "platform/richedit/view/PagePainter.h"
+#include "platform/richedit/view/RichEditControl.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -23,6 +27,9 @@
 #include <QFormLayout>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -216,6 +223,8 @@ std::optional<CellShift> QtEditorDialogs::deleteCellsForm()
 std::optional<QSize> QtEditorDialogs::splitCellsForm(const QSize &initial)
 {
     return dialogs::splitCellsForm(m_parent, initial);
+}
+
 std::optional<QString> QtEditorDialogs::newPasswordForm()
 {
     ProtectionDialog dialog(ProtectionDialog::Purpose::Protect, m_parent);
@@ -230,6 +239,28 @@ std::optional<QString> QtEditorDialogs::passwordForm()
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.password();
+}
+
+bool QtEditorDialogs::printForm(RichEditControl &control)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setMinMax(1, control.pageGeometry().pageCount());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printPages(control.document(), control.pageGeometry(), printer) == 0)
+        throw Error(QStringLiteral("The printer \"%1\" could not be started.").arg(printer.printerName()));
+    return true;
+}
+
+void QtEditorDialogs::printPreviewForm(RichEditControl &control)
+{
+    QPrintPreviewDialog preview(m_parent);
+    if (!m_previewCaption.isEmpty())
+        preview.setWindowTitle(m_previewCaption);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&control](QPrinter *printer) { printPages(control.document(), control.pageGeometry(), *printer); });
+    preview.exec();
 }
 
 } // namespace richedit

@@ -32,6 +32,11 @@ public:
     std::optional<QString> newPasswordForm() override;
     std::optional<QString> passwordForm() override;
     void information(const QString &text) override;
+    bool printForm(RichEditControl &control) override;
+    void printPreviewForm(RichEditControl &control) override;
+
+    /// The caption of the print preview window (the program's print component names it).
+    void setPrintPreviewCaption(const QString &caption) { m_previewCaption = caption; }
 
     // Styles and tables.
     std::optional<std::vector<Style>> editStyleForm(const StyleSheet &sheet, const QString &current) override;
@@ -44,6 +49,7 @@ public:
 private:
     QWidget *m_parent;
     QPointer<FindReplaceDialog> m_findReplace;
+    QString m_previewCaption;
 };
 
 } // namespace richedit

@@ -6,12 +6,12 @@ namespace richedit {
 
 bool IsSelectionInTable(const RichEditControl &control)
 {
-    return control.textCursor().currentTable() != nullptr;
+    return control.IsSelectionInTable();
 }
 
-bool IsSelectionInHeaderOrFooter(const RichEditControl &)
+bool IsSelectionInHeaderOrFooter(const RichEditControl &control)
 {
-    return false;
+    return control.IsSelectionInHeaderOrFooter();
 }
 
 } // namespace richedit

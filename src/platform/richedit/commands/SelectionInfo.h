@@ -4,10 +4,9 @@ namespace richedit {
 
 class RichEditControl;
 
-/// Whether the caret or selection lies in a table cell.
+/// Whether the caret or selection lies in a table cell, in whichever story holds it.
 bool IsSelectionInTable(const RichEditControl &control);
-/// Whether the caret or selection lies in a page header or footer. The control edits only the
-/// main text so far, so this stays false until headers and footers can be edited.
+/// Whether the caret or selection lies in a page header or footer.
 bool IsSelectionInHeaderOrFooter(const RichEditControl &control);
 
 } // namespace richedit

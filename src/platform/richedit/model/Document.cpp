@@ -133,6 +133,15 @@ void Document::removeSectionHeaderFooters(int index)
     m_headerFooters = std::move(moved);
 }
 
+void Document::removeHeaderFooter(int sectionIndex, HeaderFooterKind kind)
+{
+    const auto it = m_headerFooters.find({sectionIndex, static_cast<int>(kind)});
+    if (it == m_headerFooters.end())
+        return;
+    delete it->second;
+    m_headerFooters.erase(it);
+}
+
 void Document::setBookmark(const QString &name, int start, int end)
 {
     QTextCursor cursor(m_mainStory);

@@ -67,6 +67,8 @@ public:
     void insertSectionHeaderFooters(int index);
     /// The section at `index` was removed: its stories go, those after it move down one.
     void removeSectionHeaderFooters(int index);
+    /// Deletes the section's own story, so that it shows the previous section's again.
+    void removeHeaderFooter(int sectionIndex, HeaderFooterKind kind);
     /// Odd and even pages have different headers and footers (a setting of the whole document).
     bool evenAndOddHeaders() const { return m_evenAndOddHeaders; }
     void setEvenAndOddHeaders(bool value) { m_evenAndOddHeaders = value; }

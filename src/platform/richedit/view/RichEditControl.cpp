@@ -1,16 +1,23 @@
 #include "RichEditControl.h"
 
 #include "ContinuousLayout.h"
+#include "PagePainter.h"
 #include "StoryTextItem.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/formats/Formats.h"
+#include "platform/richedit/layout/HeaderFooterPlacement.h"
+#include "platform/richedit/layout/PageFields.h"
 #include "platform/richedit/layout/StandardPageLayout.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QGraphicsScene>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QWheelEvent>
@@ -26,6 +33,23 @@ const QColor pageColour(Qt::white);
 const QColor pageBorderColour(0xb8, 0xbb, 0xc0);
 const QColor shadowColour(0, 0, 0, 40);
 constexpr qreal deskMargin = 24; // grey space round the pages
+constexpr qreal dimmedOpacity = 0.45; // of the part of the page not being edited
+const QColor headerFooterLineColour(0x5b, 0x8d, 0xd9);
+
+constexpr HeaderFooterKind allKinds[] = {HeaderFooterKind::HeaderOdd,  HeaderFooterKind::HeaderEven,
+                                         HeaderFooterKind::HeaderFirst, HeaderFooterKind::FooterOdd,
+                                         HeaderFooterKind::FooterEven,  HeaderFooterKind::FooterFirst};
+
+/// Every header and footer story of the document.
+std::vector<QTextDocument *> headerFooterStories(const Document &document)
+{
+    std::vector<QTextDocument *> stories;
+    for (int s = 0; s < static_cast<int>(document.sections().size()); ++s)
+        for (HeaderFooterKind kind : allKinds)
+            if (QTextDocument *story = document.headerFooter(s, kind))
+                stories.push_back(story);
+    return stories;
+}
 
 bool writable(DocumentFormat format)
 {
@@ -68,7 +92,8 @@ RichEditControl::RichEditControl(ui::Dialogs &dialogs, QWidget *parent)
 
 RichEditControl::~RichEditControl()
 {
-    // The item shows the document's story; take it away before the document goes.
+    // The items show the document's stories; take them away before the document goes.
+    delete m_hfItem;
     delete m_item;
 }
 
@@ -82,12 +107,16 @@ DocumentFormat RichEditControl::defaultSaveFormat()
 
 void RichEditControl::attachDocument(std::unique_ptr<Document> document)
 {
-    const bool hadFocus = m_item && m_item->hasFocus();
+    const bool hadFocus = (m_item && m_item->hasFocus()) || (m_hfItem && m_hfItem->hasFocus());
+    dropHeaderFooterItem();
     delete m_item;
     m_item = nullptr;
     m_continuous.reset();
     m_layout.reset();
     m_document = std::move(document);
+    // A reader builds the header and footer stories by editing them; as loaded they are unchanged.
+    for (QTextDocument *story : headerFooterStories(*m_document))
+        story->setModified(false);
     m_layout = std::make_unique<StandardPageLayout>(*m_document);
     m_continuous = std::make_unique<ContinuousLayout>(*m_document, *m_layout);
     applyViewMode();
@@ -119,6 +148,11 @@ void RichEditControl::updatePageSetup()
 {
     applyViewMode();
     updateSceneRect();
+    if (m_hfItem) {
+        // The open header or footer follows its page, which may have moved or gone.
+        m_hfPage = std::min(m_hfPage, m_layout->pageCount() - 1);
+        placeHeaderFooterItem();
+    }
     viewport()->update();
 }
 
@@ -181,14 +215,64 @@ void RichEditControl::drawBackground(QPainter *painter, const QRectF &rect)
         painter->fillRect(paper, paperColour);
         painter->setPen(QPen(pageBorderColour, 0));
         painter->drawRect(paper);
+        const QTextDocument *edited = page == m_hfPage && m_hfItem ? m_hfItem->document() : nullptr;
+        paintHeaderFooters(*painter, *m_document, *m_layout, page, edited, m_hfItem ? 1.0 : dimmedOpacity);
+    }
+    if (m_hfItem && m_hfPage >= first && m_hfPage <= last) {
+        // The dashed line parts the header or footer being edited from the body.
+        const QRectF paper = m_layout->pageRect(m_hfPage);
+        const QRectF area = m_hfItem->sceneBoundingRect();
+        const qreal y = m_hfHeader ? std::max(area.bottom(), m_layout->textArea(m_hfPage).top() - 1)
+                                   : std::min(area.top(), m_layout->textArea(m_hfPage).bottom() + 1);
+        painter->setPen(QPen(headerFooterLineColour, 0, Qt::DashLine));
+        painter->drawLine(QPointF(paper.left(), y), QPointF(paper.right(), y));
     }
 }
 
 void RichEditControl::focusInEvent(QFocusEvent *event)
 {
     QGraphicsView::focusInEvent(event);
-    if (m_item && !m_item->hasFocus())
-        m_item->setFocus();
+    if (StoryTextItem *item = activeItem(); item && !item->hasFocus())
+        item->setFocus();
+}
+
+void RichEditControl::keyPressEvent(QKeyEvent *event)
+{
+    if (m_hfItem && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeHeaderFooter();
+        event->accept();
+        return;
+    }
+    QGraphicsView::keyPressEvent(event);
+}
+
+void RichEditControl::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QPointF point = mapToScene(event->position().toPoint());
+    if (m_hfItem && m_hfItem->sceneBoundingRect().contains(point)) {
+        QGraphicsView::mouseDoubleClickEvent(event);
+        return;
+    }
+    const int page = m_layout->pageAt(point.y());
+    const QRectF paper = m_layout->pageRect(page);
+    const QRectF text = m_layout->textArea(page);
+    if (paper.contains(point) && (point.y() < text.top() || point.y() > text.bottom())) {
+        editHeaderFooter(page, point.y() < text.top());
+        event->accept();
+        return;
+    }
+    if (m_hfItem) {
+        closeHeaderFooter();
+        const int position = mainStory()->documentLayout()->hitTest(point - m_item->pos(), Qt::FuzzyHit);
+        if (position >= 0) {
+            QTextCursor cursor(mainStory());
+            cursor.setPosition(position);
+            setTextCursor(cursor);
+        }
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseDoubleClickEvent(event);
 }
 
 void RichEditControl::resizeEvent(QResizeEvent *event)
@@ -238,12 +322,20 @@ void RichEditControl::SaveDocument(QIODevice &out, DocumentFormat format) const
 
 bool RichEditControl::DocumentModelModified() const
 {
-    return m_document->mainStory()->isModified();
+    if (m_document->mainStory()->isModified())
+        return true;
+    for (const QTextDocument *story : headerFooterStories(*m_document))
+        if (story->isModified())
+            return true;
+    return false;
 }
 
 void RichEditControl::SetDocumentModelModified(bool modified)
 {
     m_document->mainStory()->setModified(modified);
+    if (!modified)
+        for (QTextDocument *story : headerFooterStories(*m_document))
+            story->setModified(false);
 }
 
 void RichEditControl::SetMeasurementUnit(richedit::MeasurementUnit unit)
@@ -272,18 +364,142 @@ void RichEditControl::applyZoomTransform()
 
 QTextCursor RichEditControl::textCursor() const
 {
-    return m_item->textCursor();
+    return activeItem()->textCursor();
 }
 
 void RichEditControl::setTextCursor(const QTextCursor &cursor)
 {
-    m_item->setTextCursor(cursor);
+    if (m_hfItem && cursor.document() == mainStory())
+        closeHeaderFooter();
+    activeItem()->setTextCursor(cursor);
     emit SelectionChanged();
 }
 
 bool RichEditControl::overwriteMode() const
 {
-    return m_item->overwriteMode();
+    return activeItem()->overwriteMode();
+}
+
+QTextDocument *RichEditControl::activeStory()
+{
+    return activeItem()->document();
+}
+
+bool RichEditControl::IsSelectionInTable() const
+{
+    return textCursor().currentTable() != nullptr;
+}
+
+int RichEditControl::currentPage() const
+{
+    if (m_hfItem)
+        return m_hfPage;
+    const QTextCursor cursor = m_item->textCursor();
+    const QTextBlock block = cursor.block();
+    qreal y = m_document->mainStory()->documentLayout()->blockBoundingRect(block).top();
+    if (const QTextLayout *layout = block.layout()) {
+        const QTextLine line = layout->lineForTextPosition(cursor.positionInBlock());
+        if (line.isValid())
+            y += line.y();
+    }
+    return m_layout->pageAt(y + 1);
+}
+
+int RichEditControl::headerFooterSection() const
+{
+    return m_layout->sectionOfPage(std::max(0, m_hfPage));
+}
+
+HeaderFooterKind RichEditControl::headerFooterKind() const
+{
+    const int page = std::max(0, m_hfPage);
+    return headerFooterKindFor(*m_document, m_layout->sectionOfPage(page), m_layout->pageInSection(page),
+                               m_layout->pageNumber(page), m_hfHeader);
+}
+
+void RichEditControl::editHeaderFooter(int page, bool header)
+{
+    page = std::clamp(page, 0, m_layout->pageCount() - 1);
+    const PageHeaderFooter shown = pageHeaderFooter(*m_document, *m_layout, page, header);
+    QTextDocument *story = shown.story ? shown.story : m_document->ensureHeaderFooter(shown.section, shown.kind);
+
+    const bool hadFocus = hasFocus() || (m_item && m_item->hasFocus()) || (m_hfItem && m_hfItem->hasFocus());
+    dropHeaderFooterItem();
+    // The story shows this page's numbers while it is edited here. Qt can only keep such a
+    // change out of the undo stack by clearing the stack, so that happens only when a number differs.
+    const int number = m_layout->pageNumber(page);
+    if (hasStalePageFields(*story, number, m_layout->pageCount())) {
+        const bool modified = story->isModified();
+        story->setUndoRedoEnabled(false);
+        setPageFieldResults(*story, number, m_layout->pageCount());
+        story->setUndoRedoEnabled(true);
+        story->setModified(modified);
+    }
+
+    m_hfPage = page;
+    m_hfHeader = header;
+    m_hfItem = new StoryTextItem;
+    m_hfItem->setDocument(story);
+    m_scene->addItem(m_hfItem);
+    connect(story->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &RichEditControl::placeHeaderFooterItem);
+    connect(story, &QTextDocument::modificationChanged, this, &RichEditControl::ModifiedChanged);
+    connect(m_hfItem, &StoryTextItem::cursorPositionChanged, this, &RichEditControl::SelectionChanged);
+    connect(m_hfItem, &StoryTextItem::selectionChanged, this, &RichEditControl::SelectionChanged);
+    connect(m_hfItem, &StoryTextItem::overwriteModeChanged, this, &RichEditControl::overwriteModeChanged);
+    placeHeaderFooterItem();
+
+    m_item->setOpacity(dimmedOpacity);
+    m_item->setTextInteractionFlags(Qt::NoTextInteraction);
+    if (hadFocus)
+        m_hfItem->setFocus();
+    ensureVisible(m_hfItem, 20, 20);
+    viewport()->update();
+    emit SelectionChanged();
+}
+
+void RichEditControl::closeHeaderFooter()
+{
+    if (!m_hfItem)
+        return;
+    const bool hadFocus = m_hfItem->hasFocus() || hasFocus();
+    dropHeaderFooterItem();
+    m_item->setOpacity(1.0);
+    m_item->setTextInteractionFlags(Qt::TextEditorInteraction);
+    // The body keeps clear of what the header or footer has grown to.
+    updatePageSetup();
+    if (hadFocus)
+        m_item->setFocus();
+    emit SelectionChanged();
+}
+
+void RichEditControl::refreshHeaderFooter()
+{
+    if (m_hfItem)
+        editHeaderFooter(m_hfPage, m_hfHeader);
+}
+
+void RichEditControl::placeHeaderFooterItem()
+{
+    if (!m_hfItem)
+        return;
+    const QRectF area = headerFooterArea(*m_document, *m_layout, m_hfPage, m_hfHeader, m_hfItem->document());
+    if (m_hfItem->textWidth() != area.width())
+        m_hfItem->setTextWidth(area.width());
+    m_hfItem->setPos(area.topLeft());
+    viewport()->update();
+}
+
+void RichEditControl::dropHeaderFooterItem()
+{
+    if (!m_hfItem)
+        return;
+    QTextDocument *story = m_hfItem->document();
+    disconnect(story, nullptr, this, nullptr);
+    disconnect(story->documentLayout(), nullptr, this, nullptr);
+    delete m_hfItem;
+    m_hfItem = nullptr;
+    m_hfPage = -1;
 }
 
 bool RichEditControl::askDocumentClosing()

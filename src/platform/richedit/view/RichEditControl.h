@@ -58,9 +58,33 @@ public:
     qreal zoomFactor() const { return m_zoom; }
     void setZoomFactor(qreal zoom);
 
+    /// The caret and selection of the story being edited (the main text, or the header or
+    /// footer open for editing). Setting a cursor of the main story closes the header or footer.
     QTextCursor textCursor() const;
     void setTextCursor(const QTextCursor &cursor);
     bool overwriteMode() const;
+
+    /// The story that holds the caret: the main story or the header or footer being edited.
+    QTextDocument *activeStory();
+    bool IsSelectionInHeaderOrFooter() const { return m_hfItem != nullptr; }
+    bool IsSelectionInTable() const;
+    /// The page that holds the caret (in the main text) or the header or footer being edited.
+    int currentPage() const;
+
+    /// Opens the page's header (or footer) for editing, the body dimmed; the story is created
+    /// empty in the page's section when the section shows none.
+    void editHeaderFooter(int page, bool header);
+    /// Returns from the header or footer to the main text.
+    void closeHeaderFooter();
+    /// Which header or footer is open: its page, whether it is the header, the page's section
+    /// and the kind that page shows. Meaningful only while one is open.
+    int headerFooterPage() const { return m_hfPage; }
+    bool editingHeader() const { return m_hfHeader; }
+    int headerFooterSection() const;
+    HeaderFooterKind headerFooterKind() const;
+    /// Shows again what the open header or footer's page shows after its section's header and
+    /// footer settings changed.
+    void refreshHeaderFooter();
 
     /// Pages of the main story as the view lays them out.
     const PageGeometry &pageGeometry() const;
@@ -107,6 +131,8 @@ signals:
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
@@ -116,6 +142,9 @@ private:
     bool askDocumentClosing();
     void applyZoomTransform();
     void applyViewMode();
+    StoryTextItem *activeItem() const { return m_hfItem ? m_hfItem : m_item; }
+    void placeHeaderFooterItem();
+    void dropHeaderFooterItem();
 
     ui::Dialogs &m_dialogs;
     std::unique_ptr<Document> m_document;
@@ -124,6 +153,9 @@ private:
     ViewMode m_viewMode = ViewMode::PrintLayout;
     QGraphicsScene *m_scene;
     StoryTextItem *m_item = nullptr;
+    StoryTextItem *m_hfItem = nullptr; // the header or footer being edited, if any
+    int m_hfPage = -1;
+    bool m_hfHeader = true;
     QString m_currentFileName;
     DocumentFormat m_currentFormat;
     richedit::MeasurementUnit m_unit = richedit::MeasurementUnit::Centimeter;

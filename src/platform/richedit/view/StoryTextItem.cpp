@@ -1,5 +1,7 @@
 #include "StoryTextItem.h"
 
+#include "platform/richedit/model/Properties.h"
+
 #include <QKeyEvent>
 #include <QStyleOptionGraphicsItem>
 #include <QTextCursor>
@@ -59,7 +61,31 @@ void StoryTextItem::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
+    if (printable && typeAfterField(text)) {
+        event->accept();
+        return;
+    }
     QGraphicsTextItem::keyPressEvent(event);
+}
+
+bool StoryTextItem::typeAfterField(const QString &text)
+{
+    // At the end of a field the caret takes the field's format, but what is typed there
+    // follows the field rather than changing its result.
+    QTextCursor cursor = textCursor();
+    QTextCharFormat format = cursor.charFormat();
+    const int field = format.intProperty(prop::FieldId);
+    if (field == 0 || cursor.hasSelection())
+        return false;
+    QTextCursor after(cursor);
+    after.movePosition(QTextCursor::NextCharacter);
+    if (!cursor.atBlockEnd() && after.charFormat().intProperty(prop::FieldId) == field)
+        return false;
+    format.clearProperty(prop::FieldId);
+    format.clearProperty(prop::FieldInstruction);
+    cursor.insertText(text, format);
+    setTextCursor(cursor);
+    return true;
 }
 
 } // namespace richedit

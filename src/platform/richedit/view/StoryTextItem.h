@@ -26,6 +26,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool typeAfterField(const QString &text);
+
     bool m_overwrite = false;
 };
 

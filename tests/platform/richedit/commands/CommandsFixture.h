@@ -113,6 +113,14 @@ public:
     std::optional<richedit::CellShift> insertCellsForm() override { return next(insertShifts); }
     std::optional<richedit::CellShift> deleteCellsForm() override { return next(deleteShifts); }
     std::optional<QSize> splitCellsForm(const QSize &) override { return next(splitSizes); }
+    int printFormsShown = 0;
+    int printPreviewsShown = 0;
+    bool printForm(richedit::RichEditControl &) override
+    {
+        ++printFormsShown;
+        return false;
+    }
+    void printPreviewForm(richedit::RichEditControl &) override { ++printPreviewsShown; }
 };
 
 /// A control with its command registry over a document of a few paragraphs.

@@ -172,7 +172,7 @@ TEST_F(CommandsTest, FindNextRepeatsTheLastSearchAndSaysWhenNothingIsFound)
 TEST_F(CommandsTest, CommandsWithoutAnEngineFeatureAreDisabledAndDoNothing)
 {
     setText(QStringLiteral("text"));
-    for (const char *name : {"ShowPrintForm", "ShowRangeEditingPermissions", "EditPageHeader", "EncryptDocument"}) {
+    for (const char *name : {"InsertTextBox", "InsertColumnBreak", "ShowRangeEditingPermissions", "EncryptDocument"}) {
         EXPECT_FALSE(commands.isEnabled(name)) << name;
         commands.execute(name);
     }
