@@ -26,6 +26,11 @@ public:
     QRectF pageRect(int page) const override;
     QRectF textArea(int page) const override;
     int pageAt(qreal) const override { return 0; }
+    // One sheet without pages: no section breaks show, and page numbers mean nothing here.
+    int sectionOfPage(int) const override { return 0; }
+    int pageInSection(int) const override { return 0; }
+    int pageNumber(int) const override { return 1; }
+    int firstPageOfSection(int section) const override { return section == 0 ? 0 : -1; }
 
 private:
     Document &m_document;

@@ -160,6 +160,9 @@ void RichEditControl::setViewMode(ViewMode mode)
 {
     if (mode == m_viewMode)
         return;
+    // Headers and footers live on pages; the draft and simple views have none.
+    if (mode != ViewMode::PrintLayout && m_hfItem)
+        closeHeaderFooter();
     m_viewMode = mode;
     updatePageSetup();
     // The caret's paragraph stays in sight.
@@ -215,6 +218,8 @@ void RichEditControl::drawBackground(QPainter *painter, const QRectF &rect)
         painter->fillRect(paper, paperColour);
         painter->setPen(QPen(pageBorderColour, 0));
         painter->drawRect(paper);
+        if (m_viewMode != ViewMode::PrintLayout)
+            continue;
         const QTextDocument *edited = page == m_hfPage && m_hfItem ? m_hfItem->document() : nullptr;
         paintHeaderFooters(*painter, *m_document, *m_layout, page, edited, m_hfItem ? 1.0 : dimmedOpacity);
     }
@@ -256,7 +261,7 @@ void RichEditControl::mouseDoubleClickEvent(QMouseEvent *event)
     const int page = m_layout->pageAt(point.y());
     const QRectF paper = m_layout->pageRect(page);
     const QRectF text = m_layout->textArea(page);
-    if (paper.contains(point) && (point.y() < text.top() || point.y() > text.bottom())) {
+    if (m_viewMode == ViewMode::PrintLayout && paper.contains(point) && (point.y() < text.top() || point.y() > text.bottom())) {
         editHeaderFooter(page, point.y() < text.top());
         event->accept();
         return;
@@ -419,6 +424,7 @@ HeaderFooterKind RichEditControl::headerFooterKind() const
 
 void RichEditControl::editHeaderFooter(int page, bool header)
 {
+    setViewMode(ViewMode::PrintLayout);
     page = std::clamp(page, 0, m_layout->pageCount() - 1);
     const PageHeaderFooter shown = pageHeaderFooter(*m_document, *m_layout, page, header);
     QTextDocument *story = shown.story ? shown.story : m_document->ensureHeaderFooter(shown.section, shown.kind);
