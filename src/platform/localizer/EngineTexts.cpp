@@ -46,6 +46,26 @@ const DialogText dialogTexts[] = {
     {"Paragraph.SpacingOneAndHalf", "richedit::ParagraphDialog", "1.5 lines"},
     {"Paragraph.SpacingDouble", "richedit::ParagraphDialog", "Double"},
 
+    // Spelling dialog and the spelling entries of the context menu.
+    {"Spelling.Title", "richedit::SpellingDialog", "Spelling"},
+    {"Spelling.NotInDictionary", "richedit::SpellingDialog", "&Not in Dictionary:"},
+    {"Spelling.ChangeTo", "richedit::SpellingDialog", "C&hange to:"},
+    {"Spelling.Suggestions", "richedit::SpellingDialog", "Suggestio&ns:"},
+    {"Spelling.IgnoreOnce", "richedit::SpellingDialog", "&Ignore Once"},
+    {"Spelling.IgnoreAll", "richedit::SpellingDialog", "I&gnore All"},
+    {"Spelling.Add", "richedit::SpellingDialog", "&Add to Dictionary"},
+    {"Spelling.Change", "richedit::SpellingDialog", "&Change"},
+    {"Spelling.ChangeAll", "richedit::SpellingDialog", "Change A&ll"},
+    {"Spelling.Close", "richedit::SpellingDialog", "Close"},
+    {"Spelling.Language", "richedit::SpellingDialog", "Dictionary language: %1"},
+    {"Spelling.NoSuggestions", "richedit::SpellingDialog", "(no suggestions)"},
+    {"Spelling.Complete", "richedit::SpellingDialog", "The spelling check is complete."},
+    {"Spelling.NoDictionaries", "richedit::SpellingDialog", "No spelling dictionaries are available. Choose the language of the dictionary in the program's preferences."},
+    {"LiveSpelling.NoSuggestions", "richedit::LiveSpelling", "(no suggestions)"},
+    {"LiveSpelling.IgnoreAll", "richedit::LiveSpelling", "Ignore All"},
+    {"LiveSpelling.Add", "richedit::LiveSpelling", "Add to Dictionary"},
+    {"LiveSpelling.CheckSpelling", "richedit::LiveSpelling", "Spelling..."},
+
     // Font, table and picture dialogs.
     {"Font.Title", "richedit::QtEditorDialogs", "Font"},
     {"InsertTable.Title", "richedit::QtEditorDialogs", "Insert Table"},

@@ -5,6 +5,7 @@
 #include "EditingCommands.h"
 #include "HyperlinkCommands.h"
 #include "ParagraphCommands.h"
+#include "SpellingCommands.h"
 #include "TableCommands.h"
 #include "platform/richedit/view/RichEditControl.h"
 
@@ -165,7 +166,7 @@ const EditorCommand commandTable[] = {
     later("UpdateTableOfFigures", "Update Table", "Update the table of figures to include all the entries in the document."),
 
     // Review.
-    later("CheckSpelling", "Spelling", "Check the spelling of the text in the document."),
+    run("CheckSpelling", "Spelling", "Check the spelling of the text in the document.", spelling::checkSpelling, spelling::canCheckSpelling),
     later("ProtectDocument", "Protect Document", "Keep others from changing the document."),
     later("UnprotectDocument", "Unprotect Document", "Allow changes to the document again."),
     later("ShowRangeEditingPermissions", "Range Editing Permissions", "Choose who may edit parts of a protected document."),
