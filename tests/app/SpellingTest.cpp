@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "platform/richedit/commands/EditorCommands.h"
+#include "platform/richedit/commands/LiveSpelling.h"
 #include "platform/ribbon/Ribbon.h"
 #include "platform/ribbon/RibbonItem.h"
 #include "platform/rtl/IniFile.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -290,6 +293,44 @@ TEST_F(SpellingTest, TypingMarksMisspeltWordsAndTheToggleTakesThemAway)
     toggle->trigger();
     QApplication::processEvents();
     EXPECT_EQ(spellchecker::LiveSpellHighlighter::marksOf(block).size(), 1);
+}
+
+TEST_F(SpellingTest, TheMenuOfAMarkedWordOffersSuggestionsIgnoreAllAndAdd)
+{
+    writeSettings("[Settings]\nSelectedRadio=en\n");
+    start();
+    type("Teh world Teh");
+    QApplication::processEvents();
+    auto *live = form->editorCommands->findChild<richedit::LiveSpelling *>();
+    ASSERT_NE(live, nullptr);
+    EXPECT_EQ(live->menuAt(6, nullptr), nullptr) << "a correct word opens the editor's own menu";
+
+    std::unique_ptr<QMenu> menu(live->menuAt(1, nullptr));
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    for (QAction *action : menu->actions())
+        entries << action->text();
+    ASSERT_GE(entries.size(), 5);
+    const QString first = entries.front();
+    EXPECT_TRUE(checker().suggestions("Teh").startsWith(first));
+    EXPECT_TRUE(entries.contains("Ignore All"));
+    EXPECT_TRUE(entries.contains("Add to Dictionary"));
+    EXPECT_TRUE(entries.contains("Spelling..."));
+
+    const auto action = [&menu](const QString &text) {
+        for (QAction *a : menu->actions())
+            if (a->text() == text)
+                return a;
+        return static_cast<QAction *>(nullptr);
+    };
+    action(first)->trigger();
+    EXPECT_EQ(editor().mainStory()->toPlainText(), first + " world Teh");
+
+    menu.reset(live->menuAt(first.size() + 8, nullptr));
+    ASSERT_NE(menu, nullptr);
+    action("Ignore All")->trigger();
+    EXPECT_TRUE(spellchecker::LiveSpellHighlighter::marksOf(editor().mainStory()->firstBlock()).isEmpty());
+    EXPECT_EQ(live->menuAt(first.size() + 8, nullptr), nullptr);
 }
 
 TEST_F(SpellingTest, WordsAddedInOneRunPassInTheNext)
