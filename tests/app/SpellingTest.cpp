@@ -333,6 +333,16 @@ TEST_F(SpellingTest, TheMenuOfAMarkedWordOffersSuggestionsIgnoreAllAndAdd)
     EXPECT_EQ(live->menuAt(first.size() + 8, nullptr), nullptr);
 }
 
+TEST_F(SpellingTest, ANewDocumentIsCheckedToo)
+{
+    writeSettings("[Settings]\nSelectedRadio=en\n");
+    start();
+    form->BSouborNovyClick();
+    type("Teh");
+    QApplication::processEvents();
+    EXPECT_EQ(spellchecker::LiveSpellHighlighter::marksOf(editor().mainStory()->firstBlock()).size(), 1);
+}
+
 TEST_F(SpellingTest, WordsAddedInOneRunPassInTheNext)
 {
     writeSettings("[Settings]\nSelectedRadio=en\n");

@@ -35,7 +35,10 @@ LiveSpelling::LiveSpelling(RichEditControl &control, spellchecker::SpellChecker 
     connect(&m_visibleTimer, &QTimer::timeout, this, &LiveSpelling::updateVisibleRange);
 
     followStory();
+    // Open announces its new story; New only changes the modified state and the selection.
     connect(&control, &RichEditControl::DocumentLoaded, this, &LiveSpelling::followStory);
+    connect(&control, &RichEditControl::ModifiedChanged, this, &LiveSpelling::followStory);
+    connect(&control, &RichEditControl::SelectionChanged, this, &LiveSpelling::followStory);
     connect(&control, &RichEditControl::zoomChanged, &m_visibleTimer, qOverload<>(&QTimer::start));
     connect(control.verticalScrollBar(), &QScrollBar::valueChanged, &m_visibleTimer, qOverload<>(&QTimer::start));
     connect(control.horizontalScrollBar(), &QScrollBar::valueChanged, &m_visibleTimer, qOverload<>(&QTimer::start));
