@@ -73,6 +73,12 @@ void TForm1::attachWindows(TfDatumCas *datumCas, TfNastaveni *nastaveni, Tfoapli
     m_oAplikaci = oAplikaci;
     if (newPreferences) {
         nastaveni->switchLanguage = [this](const QString &code) { switchLanguageByCode(code); };
+        nastaveni->loadLanguageDictionary = [this](const QString &code) { loadDictionaryByCode(code); };
+        nastaveni->NactiVlastniSlovnik = [this] { NactiVlastniSlovnik(); };
+        nastaveni->dialogs = &m_dialogs;
+        connect(nastaveni->bPridatSlovnik, &QPushButton::clicked, this, [this, nastaveni] {
+            guarded([nastaveni] { nastaveni->bPridatSlovnikClick(); });
+        });
         connect(nastaveni->bOK, &QPushButton::clicked, this, [this, nastaveni] {
             // An error keeps the dialog open with what was done so far.
             guarded([nastaveni] { nastaveni->bOKClick(); });
@@ -173,6 +179,8 @@ void TForm1::buildRibbon()
     m_editorDialogs = std::make_unique<richedit::QtEditorDialogs>(this);
     m_editorDialogs->setPrintPreviewCaption(dxComponentPrinter().previewCaption);
     editorCommands = new richedit::EditorCommands(*dxRichEditControl1, *m_editorDialogs, this);
+    buildSpellChecker();
+    connectSpellChecker();
 
     const auto own = [this](void (TForm1::*handler)()) {
         return [this, handler](ribbon::RibbonItem *) { (this->*handler)(); };
@@ -183,6 +191,8 @@ void TForm1::buildRibbon()
         {QStringLiteral("BSouborUlozitClick"), own(&TForm1::BSouborUlozitClick)},
         {QStringLiteral("BSouborUlozitJakoClick"), own(&TForm1::BSouborUlozitJakoClick)},
         {QStringLiteral("bZobrazeni1Click"), own(&TForm1::bZobrazeni1Click)},
+        {QStringLiteral("bZobrazeniPravopisClick"),
+         [this](ribbon::RibbonItem *item) { bZobrazeniPravopisClick(item && item->isChecked()); }},
     };
     ribbonBinding = new commands::RibbonBinding(*dxRibbon, *editorCommands, m_dialogs, handlers, this);
 
@@ -283,9 +293,13 @@ void TForm1::FormShow()
             continue;
         (m_nastaveni->*row.radioButton)->setChecked(true);
         switchLanguageByCode(code);
-        // The dictionary loading of this row joins here with the spelling dictionaries.
-        if (!m_nastaveni->cbVlastniSlovnik->isChecked() && code == QLatin1String("cs"))
-            dxRichEditControl1->SetDocumentModelModified(false);
+        if (m_nastaveni->cbVlastniSlovnik->isChecked()) {
+            NactiVlastniSlovnik();
+        } else {
+            loadDictionaryByCode(code);
+            if (code == QLatin1String("cs"))
+                dxRichEditControl1->SetDocumentModelModified(false);
+        }
         break;
     }
 

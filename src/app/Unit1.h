@@ -28,6 +28,9 @@ enum class Language;
 namespace localizer {
 class Localizer;
 }
+namespace spellchecker {
+class SpellChecker;
+}
 namespace ui {
 class Dialogs;
 class KeyboardStatePanel;
@@ -47,6 +50,7 @@ class TfDatumCas;
 class TfNastaveni;
 class Tfoaplikaci;
 class QLabel;
+class QMenu;
 
 /// The editor's ready-made document commands.
 struct TActionList1 {
@@ -100,6 +104,11 @@ public:
     QString CurrentFilePath;
     /// Translates the engine's own texts (its commands, dialogs and menus).
     localizer::Localizer *cxLocalizer1;
+    /// The spell checker with its dictionary list; live checking and the spelling command use it.
+    spellchecker::SpellChecker *SPPravopis;
+    /// The misspelt-word menu named in the checker's options; it holds no items, and the
+    /// editor offers its spelling entries in its own context menu instead.
+    QMenu *PMPravopis;
 
     /// The unsaved-changes question; the translation table replaces this Czech default.
     QString SaveChanges = QStringLiteral("Chcete uložit změny v souboru?");
@@ -144,6 +153,23 @@ public:
     /// The switch of a language code of the settings file; false when no language has it.
     bool switchLanguageByCode(const QString &code);
 
+    // Spelling dictionaries: each loads one language's dictionary and the user word list.
+    void NactiCZslovnik();
+    void NactiENslovnik();
+    void NactiDEslovnik();
+    void NactiFRslovnik();
+    void NactiITslovnik();
+    void NactiPLslovnik();
+    void NactiESslovnik();
+    void NactiSKslovnik();
+    void NactiRUSlovnik();
+    /// Replaces the dictionaries in use with the custom dictionary named in the preferences dialog.
+    void NactiVlastniSlovnik();
+    /// The dictionary loader of a language code; false when no language has that code.
+    bool loadDictionaryByCode(const QString &code);
+    /// The live-checking toggle: live checking follows the toggle's state.
+    void bZobrazeniPravopisClick(bool down);
+
     /// The standard page of the editor's measurement unit on the document's first section.
     void nastavitokraje();
 
@@ -173,6 +199,8 @@ private:
     void buildActions();
     void buildRibbon();
     void buildStatusBar();
+    void buildSpellChecker();
+    void connectSpellChecker();
     void connectEditorEvents();
     void openCommandLineDocument();
     void takeOverFileName();

@@ -4,11 +4,14 @@
 #include "platform/richedit/view/RichEditControl.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/Paths.h"
+#include "platform/spellchecker/Locales.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,8 +74,21 @@ TfNastaveni::TfNastaveni(richedit::RichEditControl &editor, QWidget *parent) : Q
     connect(eCestaKDic, &QLineEdit::textChanged, this, &TfNastaveni::KontrolaVyplneni);
     connect(eCestaKAff, &QLineEdit::textChanged, this, &TfNastaveni::KontrolaVyplneni);
     connect(cbLang, &QComboBox::currentTextChanged, this, &TfNastaveni::KontrolaVyplneni);
+    connect(bNahratdic, &QToolButton::clicked, this, &TfNastaveni::bNahratdicClick);
+    connect(bNahratAff, &QToolButton::clicked, this, &TfNastaveni::bNahratAffClick);
     cbVlastniSlovnikClick();
     bPridatSlovnik->setEnabled(false);
+    FormCreate();
+}
+
+void TfNastaveni::FormCreate()
+{
+    const spellchecker::LocaleId system = spellchecker::systemLocaleId();
+    for (const spellchecker::LocaleLanguage &language : spellchecker::localeLanguages()) {
+        cbLang->addItem(language.displayName(), language.id);
+        if (language.id == system)
+            cbLang->setCurrentIndex(cbLang->count() - 1);
+    }
 }
 
 void TfNastaveni::buildLanguagePage()
@@ -141,8 +157,6 @@ void TfNastaveni::buildSpellingPage()
     for (QToolButton *button : {bNahratdic, bNahratAff}) {
         button->setIcon(folder);
         button->setIconSize(QSize(16, 16));
-        // Picking the files arrives with the custom dictionaries.
-        button->setEnabled(false);
     }
     cbLang->setEditable(false);
 
@@ -173,9 +187,34 @@ void TfNastaveni::cbVlastniSlovnikClick()
 {
     for (QWidget *control : customDictionaryControls())
         control->setEnabled(cbVlastniSlovnik->isChecked());
-    // The two picture buttons stay off until picking dictionary files works.
-    bNahratdic->setEnabled(false);
-    bNahratAff->setEnabled(false);
+}
+
+void TfNastaveni::pickFile(QLineEdit *edit, const QString &filter)
+{
+    if (!dialogs)
+        return;
+    const std::optional<ui::FileChoice> choice =
+        dialogs->openFile(QString(), {filter}, filter);
+    if (choice)
+        edit->setText(QFileInfo(choice->path).absoluteFilePath());
+}
+
+void TfNastaveni::bNahratdicClick()
+{
+    pickFile(eCestaKDic, QStringLiteral("Files (*.dic)"));
+}
+
+void TfNastaveni::bNahratAffClick()
+{
+    pickFile(eCestaKAff, QStringLiteral("Files (*.aff)"));
+}
+
+void TfNastaveni::bPridatSlovnikClick()
+{
+    if (NactiVlastniSlovnik)
+        NactiVlastniSlovnik();
+    if (dialogs)
+        dialogs->message(QStringLiteral("Slovník byl přidán"));
 }
 
 void TfNastaveni::KontrolaVyplneni()
@@ -232,8 +271,9 @@ void TfNastaveni::bOKClick()
     ini.writeString(section, QStringLiteral("CestaAff"), eCestaKAff->text());
     ini.writeString(section, QStringLiteral("VlastniSlovnikJazyk"), cbLang->currentText());
 
-    // The language's own dictionary is loaded here too once the spelling dictionaries exist.
     if (!code.isEmpty() && switchLanguage)
         switchLanguage(code);
+    if (!code.isEmpty() && !cbVlastniSlovnik->isChecked() && loadLanguageDictionary)
+        loadLanguageDictionary(code);
     accept();
 }

@@ -17,8 +17,9 @@ namespace richedit {
 class RichEditControl;
 }
 namespace ui {
+class Dialogs;
 class RadioGroup;
-}
+} // namespace ui
 
 /// The preferences dialog: interface language, measurement unit and custom dictionary.
 /// Its controls are the live store of those choices for the whole run.
@@ -69,8 +70,20 @@ public:
     /// language and closes. An error stops it where it happens and the dialog stays open.
     void bOKClick();
 
+    /// "Přidat": loads the custom dictionary now and says so; nothing is stored.
+    void bPridatSlovnikClick();
+    /// The two picture buttons: pick the custom dictionary's word file or affix file.
+    void bNahratdicClick();
+    void bNahratAffClick();
+
     /// The main window's language switch for a language code; set by the main window.
     std::function<void(const QString &code)> switchLanguage;
+    /// The main window's dictionary loader for a language code; set by the main window.
+    std::function<void(const QString &code)> loadLanguageDictionary;
+    /// The main window's custom-dictionary loader, which reads this dialog's fields.
+    std::function<void()> NactiVlastniSlovnik;
+    /// Message boxes and file dialogs; set by the main window.
+    ui::Dialogs *dialogs = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -79,6 +92,8 @@ private:
     void buildLanguagePage();
     void buildUnitsPage();
     void buildSpellingPage();
+    void FormCreate();
+    void pickFile(QLineEdit *edit, const QString &filter);
     QList<QWidget *> customDictionaryControls() const;
 
     richedit::RichEditControl &m_editor;

@@ -4,9 +4,14 @@
 #include <QString>
 #include <QVariant>
 
+namespace spellchecker {
+class SpellChecker;
+}
+
 namespace richedit {
 
 class EditorDialogs;
+class SpellingPrompt;
 class RichEditControl;
 
 /// What the commands remember between runs: the last search and the colours the two
@@ -18,6 +23,10 @@ struct CommandSession {
     bool wholeWord = false;
     QColor highlightColour = Qt::yellow;
     QColor fontColour = Qt::red;
+    /// The spell checker the spelling commands use; none until the program sets one.
+    spellchecker::SpellChecker *spellChecker = nullptr;
+    /// Asks about each misspelt word; null means the spelling dialog.
+    SpellingPrompt *spellingPrompt = nullptr;
 };
 
 /// Everything a command works on.

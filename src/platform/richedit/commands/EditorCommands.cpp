@@ -11,6 +11,7 @@
 #include "ParagraphCommands.h"
 #include "StyleEditor.h"
 #include "PrintCommands.h"
+#include "SpellingCommands.h"
 #include "TableCommands.h"
 #include "TableGridLines.h"
 #include "ProtectionCommands.h"
@@ -179,7 +180,7 @@ const EditorCommand commandTable[] = {
     run("UpdateTableOfFigures", "Update Table", "Update the table of figures to include all the entries in the document.", toc::updateTableOfFigures, toc::canUpdateTableOfFigures),
 
     // Review.
-    later("CheckSpelling", "Spelling", "Check the spelling of the text in the document."),
+    run("CheckSpelling", "Spelling", "Check the spelling of the text in the document.", spelling::checkSpelling, spelling::canCheckSpelling),
     run("ProtectDocument", "Protect Document", "Keep others from changing the document.", protection::protectDocument, protection::canProtectDocument),
     run("UnprotectDocument", "Unprotect Document", "Allow changes to the document again.", protection::unprotectDocument, protection::canUnprotectDocument),
     later("ShowRangeEditingPermissions", "Range Editing Permissions", "Choose who may edit parts of a protected document."),

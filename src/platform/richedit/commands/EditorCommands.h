@@ -36,6 +36,8 @@ public:
     void execute(QAnyStringView name, const QVariant &argument = {});
 
     CommandSession &session() { return m_session; }
+    /// The spell checker of the spelling commands.
+    void setSpellChecker(spellchecker::SpellChecker *checker) { m_session.spellChecker = checker; }
     RichEditControl &control() { return m_control; }
 
 signals:
