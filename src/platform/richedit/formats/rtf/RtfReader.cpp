@@ -747,16 +747,6 @@ bool Parser::destinationWord(const Word &word, int parameter, bool ignorable)
         }
         return word == "shpinst" || begin(Dest::Skip);
     }
-    for (const char *name : noteAndShapeSkipped)
-        if (word.equals(name))
-            return begin(Dest::Skip);
-    if (word == "atnid" || word == "atnauthor") {
-        m_destinationText.clear();
-        return begin(word == "atnid" ? Dest::AnnotationId : Dest::AnnotationAuthor);
-    }
-    for (const char *name : skippedDestinations)
-        if (word.equals(name))
-            return begin(Dest::Skip);
     // The page colour: {\*\background{\shp ... {\sp{\sn fillColor}{\sv N}}}}. Only the
     // shape's properties are read; its other groups go with the rest of the shape.
     if (word == "background" && s.dest == Dest::Body) {
@@ -772,6 +762,16 @@ bool Parser::destinationWord(const Word &word, int parameter, bool ignorable)
             return true;
         return begin(Dest::Skip);
     }
+    for (const char *name : noteAndShapeSkipped)
+        if (word.equals(name))
+            return begin(Dest::Skip);
+    if (word == "atnid" || word == "atnauthor") {
+        m_destinationText.clear();
+        return begin(word == "atnid" ? Dest::AnnotationId : Dest::AnnotationAuthor);
+    }
+    for (const char *name : skippedDestinations)
+        if (word.equals(name))
+            return begin(Dest::Skip);
     if (s.dest != Dest::Body) {
         if (s.dest == Dest::StyleSheet && (word == "cs" || word == "ts" || word == "ds"))
             return false;
