@@ -134,7 +134,8 @@ void LiveSpellHighlighter::check(QTextBlock block)
 {
     QList<WordSpan> misspelt;
     const QString text = block.text();
-    for (const WordSpan &word : wordsOf(text))
+    const bool canJudge = m_checker.canJudgeWords();
+    for (const WordSpan &word : canJudge ? wordsOf(text) : QList<WordSpan>())
         if (!m_checker.isWordCorrect(text.mid(word.start, word.length)))
             misspelt << word;
     setMarks(block, misspelt);

@@ -117,6 +117,14 @@ bool SpellChecker::hasActiveDictionaries() const
     return false;
 }
 
+bool SpellChecker::canJudgeWords() const
+{
+    for (const auto &dictionary : m_dictionaries)
+        if (dictionary->active() && dictionary->kind() == SpellDictionary::Kind::Hunspell)
+            return true;
+    return false;
+}
+
 LocaleId SpellChecker::activeLanguage() const
 {
     for (const auto &dictionary : m_dictionaries)

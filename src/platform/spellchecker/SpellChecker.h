@@ -42,6 +42,9 @@ public:
     QStringList suggestions(const QString &word, int maximum = 10) const;
     /// Whether any entry takes part in checking.
     bool hasActiveDictionaries() const;
+    /// Whether a language (Hunspell) entry takes part: a user word list alone cannot tell a
+    /// misspelt word from any other, so nothing is checked without one.
+    bool canJudgeWords() const;
     /// The language of the first active Hunspell entry, 0 when there is none.
     LocaleId activeLanguage() const;
 

@@ -148,7 +148,7 @@ bool canCheckSpelling(const CommandContext &context)
 void checkSpelling(CommandContext &context, const QVariant &)
 {
     spellchecker::SpellChecker &checker = *context.session.spellChecker;
-    if (!checker.hasActiveDictionaries())
+    if (!checker.canJudgeWords())
         throw platform::Error(tr("No spelling dictionaries are available. Choose the language of the "
                                  "dictionary in the program's preferences."));
     std::unique_ptr<SpellingDialog> dialog;
