@@ -187,6 +187,7 @@ const DialogText dialogTexts[] = {
     {"Commands.FontSizeInvalid", "richedit::Commands", "The font size must be a number between 1 and 1638."},
     {"Commands.SearchNotFound", "richedit::Commands", "The search item \"%1\" was not found."},
     {"Commands.PictureCannotInsert", "richedit::Commands", "The picture \"%1\" cannot be inserted: %2."},
+    {"Commands.LinkToPreviousQuestion", "richedit::Commands", "Delete this header or footer and use the one of the previous section instead?"},
     {"Bookmark.Title", "richedit::BookmarkDialog", "Bookmark"},
     {"Bookmark.Add", "richedit::BookmarkDialog", "&Add"},
     {"Bookmark.GoTo", "richedit::BookmarkDialog", "&Go To"},

@@ -106,6 +106,8 @@ public:
     virtual std::optional<QString> passwordForm() = 0;
     /// A plain information message.
     virtual void information(const QString &text) = 0;
+    /// A Yes/No question before something that cannot be taken back; true for Yes.
+    virtual bool confirm(const QString &text) = 0;
 
     // --- Styles and tables: answers nothing (cancelled) unless a dialog overrides it. ---
     /// The style editor over `sheet`, opened on `currentId`: the styles changed or added.

@@ -1,5 +1,8 @@
 #include "HeaderFooterCommands.h"
 
+#include "CommandTexts.h"
+#include "EditorDialogs.h"
+
 #include "platform/richedit/layout/HeaderFooterPlacement.h"
 #include "platform/richedit/layout/PageFields.h"
 #include "platform/richedit/layout/PageGeometry.h"
@@ -155,8 +158,13 @@ void toggleLinkToPrevious(CommandContext &context, const QVariant &)
     const bool header = control.editingHeader();
     const int section = control.headerFooterSection();
     const HeaderFooterKind kind = control.headerFooterKind();
-    if (document.headerFooter(section, kind)) {
-        // Linking shows the previous section's story here; the section's own one goes.
+    if (const QTextDocument *ownStory = document.headerFooter(section, kind)) {
+        // Linking shows the previous section's story here; the section's own one goes, and
+        // that cannot be undone, so text the user wrote there is not dropped without asking.
+        if (!ownStory->isEmpty()
+            && !context.dialogs.confirm(commandText("Delete this header or footer and use the one of the "
+                                                    "previous section instead?")))
+            return;
         control.closeHeaderFooter();
         document.removeHeaderFooter(section, kind);
     } else {

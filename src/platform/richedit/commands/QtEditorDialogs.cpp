@@ -188,6 +188,12 @@ void QtEditorDialogs::showFindReplace(RichEditControl &control, CommandSession &
     m_findReplace->open(replace);
 }
 
+bool QtEditorDialogs::confirm(const QString &text)
+{
+    return QMessageBox::question(m_parent, QString(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 void QtEditorDialogs::information(const QString &text)
 {
     QMessageBox::information(m_parent, QString(), text);

@@ -32,6 +32,7 @@ public:
     std::optional<QString> newPasswordForm() override;
     std::optional<QString> passwordForm() override;
     void information(const QString &text) override;
+    bool confirm(const QString &text) override;
     bool printForm(RichEditControl &control) override;
     void printPreviewForm(RichEditControl &control) override;
 

@@ -90,6 +90,17 @@ public:
     std::optional<QString> newPasswordForm() override { return next(newPasswords); }
     std::optional<QString> passwordForm() override { return next(passwords); }
     void information(const QString &text) override { messages << text; }
+    std::deque<bool> confirmations; // Yes when none is queued
+    QStringList questions;
+    bool confirm(const QString &text) override
+    {
+        questions << text;
+        if (confirmations.empty())
+            return true;
+        const bool answer = confirmations.front();
+        confirmations.pop_front();
+        return answer;
+    }
 
     // Styles and tables.
     std::deque<std::optional<std::vector<richedit::Style>>> styleEdits;

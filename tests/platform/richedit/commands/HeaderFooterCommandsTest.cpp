@@ -193,6 +193,13 @@ TEST_F(HeaderFooterCommandsTest, LinkToPreviousSharesOrCopiesThePreviousSections
     EXPECT_EQ(text(HF::HeaderOdd, 1), QStringLiteral("Own Shared"));
     EXPECT_EQ(text(HF::HeaderOdd, 0), QStringLiteral("Shared"));
 
+    // Linking again would drop the typed text: No keeps it, Yes lets it go.
+    editorDialogs.confirmations = {false};
+    commands.execute("ToggleHeaderFooterLinkToPrevious");
+    EXPECT_EQ(editorDialogs.questions.size(), 1);
+    EXPECT_FALSE(commands.isChecked("ToggleHeaderFooterLinkToPrevious"));
+    EXPECT_EQ(text(HF::HeaderOdd, 1), QStringLiteral("Own Shared"));
+
     commands.execute("ToggleHeaderFooterLinkToPrevious");
     EXPECT_TRUE(commands.isChecked("ToggleHeaderFooterLinkToPrevious"));
     EXPECT_EQ(text(HF::HeaderOdd, 1), QStringLiteral("<none>"));
