@@ -240,6 +240,25 @@ const DialogText dialogTexts[] = {
     {"FontDialog.Sample", "QFontDialog", "Sample"},
     {"FontDialog.WritingSystem", "QFontDialog", "Wr&iting System"},
 
+    // The print preview window's own controls.
+    {"PrintPreview.NextPage", "QPrintPreviewDialog", "Next page"},
+    {"PrintPreview.PreviousPage", "QPrintPreviewDialog", "Previous page"},
+    {"PrintPreview.FirstPage", "QPrintPreviewDialog", "First page"},
+    {"PrintPreview.LastPage", "QPrintPreviewDialog", "Last page"},
+    {"PrintPreview.FitWidth", "QPrintPreviewDialog", "Fit width"},
+    {"PrintPreview.FitPage", "QPrintPreviewDialog", "Fit page"},
+    {"PrintPreview.ZoomIn", "QPrintPreviewDialog", "Zoom in"},
+    {"PrintPreview.ZoomOut", "QPrintPreviewDialog", "Zoom out"},
+    {"PrintPreview.Portrait", "QPrintPreviewDialog", "Portrait"},
+    {"PrintPreview.Landscape", "QPrintPreviewDialog", "Landscape"},
+    {"PrintPreview.SinglePage", "QPrintPreviewDialog", "Show single page"},
+    {"PrintPreview.FacingPages", "QPrintPreviewDialog", "Show facing pages"},
+    {"PrintPreview.AllPages", "QPrintPreviewDialog", "Show overview of all pages"},
+    {"PrintPreview.Print", "QPrintPreviewDialog", "Print"},
+    {"PrintPreview.PageSetup", "QPrintPreviewDialog", "Page setup"},
+    {"PrintPreview.Close", "QPrintPreviewDialog", "Close"},
+    {"PrintPreview.Title", "QPrintPreviewDialog", "Print Preview"},
+
     // Standard dialog buttons.
     {"Button.OK", "QPlatformTheme", "OK"},
     {"Button.Cancel", "QPlatformTheme", "Cancel"},

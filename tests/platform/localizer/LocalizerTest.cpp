@@ -18,6 +18,7 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QEvent>
 #include <QMenu>
@@ -227,6 +228,17 @@ TEST_F(LocalizerTest, TheBookmarkAndSymbolDialogsAndTheFileFiltersFollow)
 
     // The filter a save dialog returns must still name its format after the switch.
     EXPECT_TRUE(control.saveFilters().contains("RTF-Format (*.rtf)")) << control.saveFilters().join('|').toStdString();
+}
+
+TEST_F(LocalizerTest, ThePrintPreviewWindowsControlsFollow)
+{
+    load(file("[1031]\nPrintPreview.NextPage=Nächste Seite\nPrintPreview.Landscape=Querformat\n"), 1031);
+    QPrintPreviewDialog preview;
+    QStringList texts;
+    for (QAction *action : preview.findChildren<QAction *>())
+        texts << action->text();
+    EXPECT_TRUE(texts.contains("Nächste Seite")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("Querformat")) << texts.join('|').toStdString();
 }
 
 TEST_F(LocalizerTest, TheDestroyedLocalizerStopsTranslating)
