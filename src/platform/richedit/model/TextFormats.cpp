@@ -110,4 +110,16 @@ QColor highlightColor(const QString &name)
     return {};
 }
 
+std::optional<QString> hyperlinkTarget(const QString &instruction)
+{
+    const QString simplified = instruction.simplified();
+    if (!simplified.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
+        return std::nullopt;
+    QString target = simplified.mid(9).trimmed();
+    const qsizetype quote = target.indexOf(QLatin1Char('"'), 1);
+    if (target.startsWith(QLatin1Char('"')) && quote > 0)
+        target = target.mid(1, quote - 1);
+    return target;
+}
+
 } // namespace richedit

@@ -25,6 +25,10 @@ void setBorderLine(QTextFormat &format, int property, const BorderLine &line);
 /// table cell carries the cell's format there instead, so it has none.
 QTextCharFormat paragraphMarkFormat(const QTextBlock &block);
 
+/// The target of a HYPERLINK field instruction (`HYPERLINK "target" \\switches`), or nullopt
+/// when the instruction is of another field.
+std::optional<QString> hyperlinkTarget(const QString &instruction);
+
 /// Qt lengths are in layout units; files count twips.
 inline int layoutToTwipsRounded(qreal units) { return qRound(layoutToTwips(units)); }
 

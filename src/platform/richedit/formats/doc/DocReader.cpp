@@ -416,13 +416,9 @@ void DocParser::appendText(ParagraphContent &paragraph, const QString &text, QTe
         if (!it->inResult)
             continue;
         const QString instruction = it->instruction.simplified();
-        if (instruction.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive)) {
-            QString target = instruction.mid(9).trimmed();
-            const qsizetype quote = target.indexOf(QLatin1Char('"'), 1);
-            if (target.startsWith(QLatin1Char('"')) && quote > 0)
-                target = target.mid(1, quote - 1);
+        if (const std::optional<QString> target = hyperlinkTarget(instruction)) {
             format.setAnchor(true);
-            format.setAnchorHref(target);
+            format.setAnchorHref(*target);
         } else if (!instruction.isEmpty()) {
             format.setProperty(prop::FieldId, it->id);
             format.setProperty(prop::FieldInstruction, instruction);

@@ -28,6 +28,7 @@
 #include "DocxReader.h"
 
 #include "DocxPackage.h"
+#include "platform/richedit/formats/UnderlineNames.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/model/PaperKind.h"
 #include "platform/richedit/model/StoryBuilder.h"
@@ -101,17 +102,6 @@ QColor hexColor(const QString &text)
     return color.isValid() ? color : QColor();
 }
 
-const struct {
-    const char *name;
-    UnderlineType type;
-} underlineNames[] = {
-    {"single", UnderlineType::Single},        {"words", UnderlineType::Words},    {"double", UnderlineType::Double},
-    {"thick", UnderlineType::Thick},          {"dotted", UnderlineType::Dotted},  {"dash", UnderlineType::Dash},
-    {"dotDash", UnderlineType::DotDash},      {"dotDotDash", UnderlineType::DotDotDash},
-    {"wave", UnderlineType::Wave},            {"wavyDouble", UnderlineType::DoubleWave},
-    {"none", UnderlineType::None},
-};
-
 NumberFormat numberFormat(const QString &name)
 {
     static const struct {
@@ -184,7 +174,7 @@ void readCharacterProperties(pugi::xml_node rPr, QTextCharFormat &f)
             const QString kind = value(e);
             UnderlineType type = UnderlineType::Single;
             for (const auto &row : underlineNames)
-                if (kind == QLatin1String(row.name))
+                if (kind == QLatin1String(row.docx))
                     type = row.type;
             setUnderlineType(f, type);
             if (const QColor c = hexColor(value(e, "color")); c.isValid())
@@ -631,13 +621,9 @@ QTextCharFormat Parser::fieldFormat(QTextCharFormat format) const
         if (!it->inResult)
             continue;
         const QString instruction = it->instruction.simplified();
-        if (instruction.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive)) {
-            QString target = instruction.mid(9).trimmed();
-            const qsizetype quote = target.indexOf(QLatin1Char('"'), 1);
-            if (target.startsWith(QLatin1Char('"')) && quote > 0)
-                target = target.mid(1, quote - 1);
+        if (const std::optional<QString> target = hyperlinkTarget(instruction)) {
             format.setAnchor(true);
-            format.setAnchorHref(target);
+            format.setAnchorHref(*target);
         } else {
             format.setProperty(prop::FieldId, it->id);
             format.setProperty(prop::FieldInstruction, instruction);

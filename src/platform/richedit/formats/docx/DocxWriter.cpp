@@ -1,5 +1,6 @@
 #include "DocxWriter.h"
 
+#include "platform/richedit/formats/UnderlineNames.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/model/TextFormats.h"
 
@@ -65,16 +66,6 @@ void appendFlag(pugi::xml_node parent, const char *name, bool on)
     if (!on)
         node.append_attribute("w:val") = "0";
 }
-
-const struct {
-    UnderlineType type;
-    const char *name;
-} underlineNames[] = {
-    {UnderlineType::None, "none"},       {UnderlineType::Single, "single"},  {UnderlineType::Words, "words"},
-    {UnderlineType::Double, "double"},   {UnderlineType::Thick, "thick"},    {UnderlineType::Dotted, "dotted"},
-    {UnderlineType::Dash, "dash"},       {UnderlineType::DotDash, "dotDash"}, {UnderlineType::DotDotDash, "dotDotDash"},
-    {UnderlineType::Wave, "wave"},       {UnderlineType::DoubleWave, "wavyDouble"},
-};
 
 const char *numberFormatName(NumberFormat format)
 {
@@ -294,7 +285,7 @@ void Generator::characterProperties(pugi::xml_node parent, const QTextCharFormat
                QVariant(QList<QVariant>{int(underlineType(base)), base.underlineColor()}))) {
         for (const auto &row : underlineNames)
             if (row.type == underline) {
-                pugi::xml_node u = addValue(rPr, "w:u", row.name);
+                pugi::xml_node u = addValue(rPr, "w:u", row.docx);
                 if (underlineColor.isValid())
                     setAttribute(u, "w:color", hex(underlineColor));
             }

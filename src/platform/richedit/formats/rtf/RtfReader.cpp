@@ -29,6 +29,7 @@
 
 #include "CodePage.h"
 #include "RtfTokenizer.h"
+#include "platform/richedit/formats/UnderlineNames.h"
 #include "platform/richedit/Error.h"
 #include "platform/richedit/model/PaperKind.h"
 #include "platform/richedit/model/StoryBuilder.h"
@@ -161,17 +162,6 @@ struct PictureState {
     int goalWidth = 0, goalHeight = 0, width = 0, height = 0;
     int scaleX = 100, scaleY = 100;
     QString description; // wzDescription among the picture's properties
-};
-
-const struct {
-    const char *word;
-    UnderlineType type;
-} underlineWords[] = {
-    {"ul", UnderlineType::Single},          {"ulw", UnderlineType::Words},        {"uldb", UnderlineType::Double},
-    {"ulth", UnderlineType::Thick},         {"uld", UnderlineType::Dotted},       {"uldash", UnderlineType::Dash},
-    {"uldashd", UnderlineType::DotDash},    {"uldashdd", UnderlineType::DotDotDash},
-    {"ulwave", UnderlineType::Wave},        {"ululdbwave", UnderlineType::DoubleWave},
-    {"ulnone", UnderlineType::None},
 };
 
 const struct {
@@ -889,8 +879,8 @@ bool Parser::characterWord(const Word &word, int parameter, bool hasParameter)
         if (it != m_styleIds.end() && state().dest == Dest::Body)
             f.setProperty(prop::CharacterStyleId, it->second);
     } else {
-        for (const auto &row : underlineWords)
-            if (word.equals(row.word)) {
+        for (const auto &row : underlineNames)
+            if (word.equals(row.rtf)) {
                 setUnderlineType(f, hasParameter && parameter == 0 ? UnderlineType::None : row.type);
                 return true;
             }
@@ -1449,13 +1439,9 @@ void Parser::appendText(const QString &text)
     if (s.inFieldResult && s.fieldIndex >= 0) {
         FieldRecord &field = m_fields[std::size_t(s.fieldIndex)];
         const QString instruction = field.instruction.simplified();
-        if (instruction.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive)) {
-            QString target = instruction.mid(9).trimmed();
-            const qsizetype quote = target.indexOf(QLatin1Char('"'), 1);
-            if (target.startsWith(QLatin1Char('"')) && quote > 0)
-                target = target.mid(1, quote - 1);
+        if (const std::optional<QString> target = hyperlinkTarget(instruction)) {
             format.setAnchor(true);
-            format.setAnchorHref(target);
+            format.setAnchorHref(*target);
         } else {
             if (field.id == 0)
                 field.id = m_nextFieldId++;

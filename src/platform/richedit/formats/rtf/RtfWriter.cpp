@@ -1,5 +1,6 @@
 #include "RtfWriter.h"
 
+#include "platform/richedit/formats/UnderlineNames.h"
 #include "platform/richedit/model/TextFormats.h"
 
 #include <QBuffer>
@@ -20,16 +21,6 @@ namespace {
 /// Only properties a format holds (styles, defaults), or every property whose effective value
 /// differs from the base (paragraphs and runs).
 enum class Mode { Present, Difference };
-
-const struct {
-    UnderlineType type;
-    const char *word;
-} underlineWords[] = {
-    {UnderlineType::None, "ulnone"},     {UnderlineType::Single, "ul"},      {UnderlineType::Words, "ulw"},
-    {UnderlineType::Double, "uldb"},     {UnderlineType::Thick, "ulth"},     {UnderlineType::Dotted, "uld"},
-    {UnderlineType::Dash, "uldash"},     {UnderlineType::DotDash, "uldashd"}, {UnderlineType::DotDotDash, "uldashdd"},
-    {UnderlineType::Wave, "ulwave"},     {UnderlineType::DoubleWave, "ululdbwave"},
-};
 
 const struct {
     const char *style;
@@ -239,9 +230,9 @@ void Generator::characterProperties(const QTextCharFormat &format, const QTextCh
         word("striked", doubleStrike ? 1 : 0);
     const UnderlineType underline = underlineType(effective);
     if (wanted({prop::UnderlineKind, QTextFormat::TextUnderlineStyle}, int(underline), int(underlineType(base))))
-        for (const auto &row : underlineWords)
+        for (const auto &row : underlineNames)
             if (row.type == underline)
-                word(row.word);
+                word(row.rtf);
     const int caps = effective.fontCapitalization();
     if (wanted({QTextFormat::FontCapitalization}, caps, int(base.fontCapitalization()))) {
         if (caps == QFont::AllUppercase)
