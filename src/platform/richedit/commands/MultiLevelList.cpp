@@ -1,6 +1,7 @@
 #include "MultiLevelList.h"
 
 #include "ParagraphCommands.h"
+#include "SelectionFormat.h"
 #include "platform/richedit/model/Document.h"
 #include "platform/richedit/model/Properties.h"
 #include "platform/richedit/model/StoryBuilder.h"
@@ -30,19 +31,6 @@ int multiLevelListId(const Document &document, const QTextList *list)
     const auto &levels = it->second.levels;
     const bool multi = levels[0].format != NumberFormat::Bullet && levels[1].format != levels[0].format;
     return multi ? id : 0;
-}
-
-std::vector<QTextBlock> selectedBlocks(const QTextCursor &selection)
-{
-    QTextDocument *document = selection.document();
-    std::vector<QTextBlock> blocks;
-    const QTextBlock last = document->findBlock(selection.selectionEnd());
-    for (QTextBlock b = document->findBlock(selection.selectionStart()); b.isValid(); b = b.next()) {
-        blocks.push_back(b);
-        if (b == last)
-            break;
-    }
-    return blocks;
 }
 
 void leaveList(QTextCursor &editor, const QTextBlock &block)

@@ -31,13 +31,7 @@ void toggleList(CommandContext &context, QTextListFormat::Style style)
     const bool remove = inListOf(context, style);
     const QTextCursor selection = context.control.textCursor();
     QTextDocument *document = selection.document();
-    std::vector<QTextBlock> blocks;
-    const QTextBlock last = document->findBlock(selection.selectionEnd());
-    for (QTextBlock b = document->findBlock(selection.selectionStart()); b.isValid(); b = b.next()) {
-        blocks.push_back(b);
-        if (b == last)
-            break;
-    }
+    const std::vector<QTextBlock> blocks = selectedBlocks(selection);
     QTextCursor editor(document);
     editor.beginEditBlock();
     QTextList *target = nullptr;

@@ -62,20 +62,30 @@ void changeCharFormat(RichEditControl &control, const std::function<void(QTextCh
     piece.endEditBlock();
 }
 
+std::vector<QTextBlock> selectedBlocks(const QTextCursor &selection)
+{
+    QTextDocument *document = selection.document();
+    std::vector<QTextBlock> blocks;
+    const QTextBlock last = document->findBlock(selection.selectionEnd());
+    for (QTextBlock b = document->findBlock(selection.selectionStart()); b.isValid(); b = b.next()) {
+        blocks.push_back(b);
+        if (b == last)
+            break;
+    }
+    return blocks;
+}
+
 void changeBlockFormat(RichEditControl &control, const std::function<void(QTextBlockFormat &)> &change)
 {
     const QTextCursor cursor = control.textCursor();
-    QTextDocument *document = cursor.document();
-    const QTextBlock last = document->findBlock(cursor.selectionEnd());
-    QTextCursor editor(document);
+    const std::vector<QTextBlock> blocks = selectedBlocks(cursor);
+    QTextCursor editor(cursor.document());
     editor.beginEditBlock();
-    for (QTextBlock block = document->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+    for (const QTextBlock &block : blocks) {
         QTextBlockFormat format = block.blockFormat();
         change(format);
         editor.setPosition(block.position());
         editor.setBlockFormat(format);
-        if (block == last)
-            break;
     }
     editor.endEditBlock();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -29,6 +30,9 @@ QTextCharFormat selectionCharFormat(const QTextCursor &cursor);
 /// Changes the character format of every run in the selection, keeping each run's other
 /// properties; with a caret only, changes the format of what is typed next. One undo step.
 void changeCharFormat(RichEditControl &control, const std::function<void(QTextCharFormat &)> &change);
+
+/// The paragraphs the selection touches, in document order (the caret's paragraph for a caret).
+std::vector<QTextBlock> selectedBlocks(const QTextCursor &selection);
 
 /// Changes the format of every paragraph the selection touches. One undo step.
 void changeBlockFormat(RichEditControl &control, const std::function<void(QTextBlockFormat &)> &change);

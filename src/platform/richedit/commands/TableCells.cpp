@@ -242,14 +242,24 @@ void splitCells(QTextCursor cursor, int columns, int rows)
     });
 }
 
+namespace {
+
+/// Merged cells in the way of a sideways or downward shift: the whole columns or rows move instead.
+CellShift possibleShift(QTextTable *t, const CellRange &r, CellShift shift)
+{
+    if (shift == CellShift::Horizontally && hasMergedCells(t, r, false))
+        return CellShift::WholeColumn;
+    if (shift == CellShift::Vertically && hasMergedCells(t, r, true))
+        return CellShift::WholeRow;
+    return shift;
+}
+
+} // namespace
+
 void insertCells(QTextCursor cursor, CellShift shift)
 {
     changeTableAt(cursor, [&](QTextTable *t, const CellRange &r) {
-        if (shift == CellShift::Horizontally && hasMergedCells(t, r, false))
-            shift = CellShift::WholeColumn;
-        if (shift == CellShift::Vertically && hasMergedCells(t, r, true))
-            shift = CellShift::WholeRow;
-        switch (shift) {
+        switch (possibleShift(t, r, shift)) {
         case CellShift::WholeRow: t->insertRows(r.firstRow, r.rows); break;
         case CellShift::WholeColumn:
             t->insertColumns(r.firstColumn, r.columns);
@@ -279,11 +289,7 @@ void insertCells(QTextCursor cursor, CellShift shift)
 void deleteCells(QTextCursor cursor, CellShift shift)
 {
     changeTableAt(cursor, [&](QTextTable *t, const CellRange &r) {
-        if (shift == CellShift::Horizontally && hasMergedCells(t, r, false))
-            shift = CellShift::WholeColumn;
-        if (shift == CellShift::Vertically && hasMergedCells(t, r, true))
-            shift = CellShift::WholeRow;
-        switch (shift) {
+        switch (possibleShift(t, r, shift)) {
         case CellShift::WholeRow: t->removeRows(r.firstRow, r.rows); break;
         case CellShift::WholeColumn: {
             const bool all = r.columns >= t->columns();
